@@ -76,9 +76,7 @@ bool TopicServer::listen()
         return false;
     }
     // Listening replaces whatever socket file is there, so a live server is asked first.
-    QLocalSocket probe;
-    probe.connectToServer(path);
-    if (probe.waitForConnected(200)) {
+    if (TopicIsServed(m_topic)) {
         m_error = QStringLiteral("topic %1 is served by another process").arg(m_topic);
         return false;
     }
@@ -113,6 +111,13 @@ void TopicServer::acceptConnections()
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         readFrames(socket, this);
     }
+}
+
+bool TopicIsServed(const QString& topic, int timeoutMs)
+{
+    QLocalSocket probe;
+    probe.connectToServer(TopicSocketPath(topic));
+    return probe.waitForConnected(timeoutMs);
 }
 
 bool SendExecute(const QString& topic, const QStringList& commands, int timeoutMs)

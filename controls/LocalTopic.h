@@ -33,6 +33,9 @@ private:
 // The socket path of `topic` for this user and this installation.
 QString TopicSocketPath(const QString& topic);
 
+// True when a process serves `topic` now.
+bool TopicIsServed(const QString& topic, int timeoutMs = 200);
+
 // Sends the commands in order over one connection; true when every one was
 // acknowledged within `timeoutMs` in all.
 bool SendExecute(const QString& topic, const QStringList& commands, int timeoutMs = 1000);
