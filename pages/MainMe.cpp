@@ -1,0 +1,266 @@
+#include "MainMe.h"
+
+#include "CTabItems.h"
+#include "CorvaneLink.h"
+#include "GameRunPlan.h"
+#include "GlobalSettings.h"
+#include "IuTab.h"
+#include "MdlMenu.h"
+#include "MyBoxPainter.h"
+#include "SitePage.h"
+#include "SiteAddresses.h"
+#include "SkinPath.h"
+#include "TileComposer.h"
+#include "WebProfile.h"
+#include "clsTooltip.h"
+#include "iButton.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUrl>
+#include <QWebEngineView>
+
+namespace {
+
+QImage skinImage(const QString& name)
+{
+    return QImage(SkinPath(name));
+}
+
+const QRect SpacePageRect(596, 8, 187, 512);
+
+} // namespace
+
+MainMe::MainMe(QWidget* parent)
+    : QWidget(parent)
+{
+    setFixedSize(MyBoxGrid::PageWidth, 550);
+    setMouseTracking(true);
+    const QString thumbnails = ResolveCaseInsensitive(Settings().AppPath, QStringLiteral("jpgs")) + QLatin1Char('/');
+    m_composer = std::make_unique<TileComposer>(skinImage(QStringLiteral("bed.bmp")),
+                                                skinImage(QStringLiteral("origin.bmp")), thumbnails);
+    m_painter = std::make_unique<MyBoxPainter>(*m_composer, skinImage(QStringLiteral("MainMe_bg.gif")),
+                                               skinImage(QStringLiteral("knob.bmp")),
+                                               skinImage(QStringLiteral("MoveGame.bmp")));
+
+    m_btnGameAll = new iButton(this);
+    m_btnGameAll->setBackPicture(QPixmap(SkinPath(QStringLiteral("game_all.bmp"))));
+    m_btnGameAll->move(32, 4);
+    m_btnGameSc = new iButton(this);
+    m_btnGameSc->setBackPicture(QPixmap(SkinPath(QStringLiteral("game_sc.bmp"))));
+    m_btnGameSc->move(m_btnGameAll->geometry().right() + 8, 4);
+    m_btnGameAll->setLocked(true);
+    connect(m_btnGameAll, &iButton::Click, this, [this] {
+        m_btnGameAll->setLocked(true);
+        m_btnGameSc->setLocked(false);
+        LoadGameList(Catalogue::GameList::All);
+    });
+    connect(m_btnGameSc, &iButton::Click, this, [this] {
+        m_btnGameSc->setLocked(true);
+        m_btnGameAll->setLocked(false);
+        LoadGameList(Catalogue::GameList::Favourites);
+    });
+
+    m_corvane = new CorvaneLink(Settings().AppPath + QStringLiteral("Corvane"), CorvaneLink::DefaultStartupWaitMs, this);
+    connect(m_corvane, &CorvaneLink::failed, this, &MainMe::refused);
+
+    LoadGameList(Catalogue::GameList::OnLoad);
+
+    MdlMenu::HookMenuWindow(this);
+
+    m_wb = new QWebEngineView(this);
+    auto* page = new SitePage(NamedWebProfile(QStringLiteral("Tavolin")), m_wb);
+    page->setNewWindowHandler([this](const LinkActivation& link) {
+        if (link.type != QLatin1String("8") && link.type != QLatin1String("9"))
+            return false;
+        emit elementTypeRequested(link.type.toInt());
+        return true;
+    });
+    m_wb->setPage(page);
+    m_wb->setGeometry(SpacePageRect);
+    m_wb->hide();
+    m_timerWb.setSingleShot(true);
+    m_timerWb.setInterval(SpacePageDelayMs);
+    connect(&m_timerWb, &QTimer::timeout, m_wb, &QWidget::show);
+    WebRefresh();
+    m_timerWb.start();
+}
+
+MainMe::~MainMe() = default;
+
+void MainMe::Initialize(IuTab* strip, const std::shared_ptr<CTabItem>&)
+{
+    m_strip = strip;
+}
+
+void MainMe::WebRefresh()
+{
+    m_wb->load(QUrl(SpaceUrl()));
+}
+
+void MainMe::LoadGameList(Catalogue::GameList list)
+{
+    m_composer->clear();
+    m_grid.setGames(Catalogue::GameNames(list));
+    m_highlightedTile = -1;
+    updatePageButtonTips();
+    update();
+}
+
+void MainMe::updatePageButtonTips()
+{
+    // A fresh table each time: the row of buttons may now show other pages.
+    delete m_tooltip;
+    m_tooltip = new clsTooltip(this);
+    for (int slot = 0; slot < m_grid.shownPageButtons(); ++slot)
+        m_tooltip->AddTool_ForRect(this, slot, MyBoxGrid::PageButtonRect(slot),
+                                   QStringLiteral("第%1页").arg(m_grid.pageOfSlot(slot) + 1));
+}
+
+void MainMe::showPage(int page)
+{
+    const int firstShown = m_grid.firstShownPage();
+    m_grid.setCurrentPage(page);
+    if (m_grid.firstShownPage() != firstShown)
+        updatePageButtonTips();
+    update();
+}
+
+void MainMe::Image_Flash_Add(const QString& name, const QString& runFlag)
+{
+    LoadGameList(Catalogue::GameList::OnLoad);
+    if (runFlag == QLatin1String("1"))
+        Image_Flash_Run(name);
+}
+
+void MainMe::Image_Flash_Run(const QString& name)
+{
+    m_selectedGame = name;
+    GameRun();
+}
+
+int MainMe::tabPosition(const QString& caption) const
+{
+    return m_strip ? m_strip->TabItems()->FindItem(TabIndex(caption)) : -1;
+}
+
+void MainMe::selectTab(int position)
+{
+    if (m_strip && position >= 0)
+        m_strip->SetSelected(position);
+}
+
+void MainMe::GameRun()
+{
+    const auto steps = PlanGameRun(m_selectedGame, Catalogue::FindGame(m_selectedGame),
+                                   [this](const QString& caption) { return tabPosition(caption) >= 0; });
+    for (const GameRunStep& step : steps)
+        carryOut(step);
+}
+
+void MainMe::GameRunWebUrl()
+{
+    const auto steps = PlanGameIntroduction(m_selectedGame, Catalogue::FindGame(m_selectedGame),
+                                            [this](const QString& caption) { return tabPosition(caption) >= 0; });
+    for (const GameRunStep& step : steps)
+        carryOut(step);
+}
+
+void MainMe::carryOut(const GameRunStep& step)
+{
+    switch (step.kind) {
+    case GameRunStep::Kind::OpenInDesktopBrowser:
+        QDesktopServices::openUrl(QUrl::fromUserInput(step.address));
+        break;
+    case GameRunStep::Kind::OpenInGameBrowser:
+        m_corvane->open(step.address);
+        break;
+    case GameRunStep::Kind::SelectTab:
+        selectTab(tabPosition(step.caption));
+        break;
+    case GameRunStep::Kind::OpenPlayer:
+        emit refused(QStringLiteral("「%1」是 Flash 游戏，本机还没有安装 Flash 播放器，暂时无法运行。").arg(step.caption));
+        break;
+    case GameRunStep::Kind::OpenDownloadPage:
+        // Until the program has its own game pages, the site's page opens in the desktop's browser.
+        QDesktopServices::openUrl(QUrl::fromUserInput(step.address));
+        break;
+    }
+}
+
+void MainMe::FavoriteRun()
+{
+    Catalogue::MarkFavourite(m_selectedGame);
+    LoadGameList(Catalogue::GameList::Favourites);
+}
+
+void MainMe::FavoriteDel()
+{
+    Catalogue::UnmarkFavourite(m_selectedGame);
+    LoadGameList(Catalogue::GameList::Favourites);
+}
+
+void MainMe::Image_Del()
+{
+    Catalogue::DeleteGame(m_selectedGame);
+    LoadGameList(Catalogue::GameList::OnLoad);
+}
+
+void MainMe::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    m_painter->paint(painter, m_grid, m_highlightedTile);
+}
+
+void MainMe::mouseMoveEvent(QMouseEvent* event)
+{
+    const MyBoxGrid::Hit hit = m_grid.hitTest(event->position().toPoint());
+    const bool buttonsChanged = m_grid.setHoveredSlot(hit.kind == MyBoxGrid::HitKind::PageButton ? hit.index : -1);
+    const int tile = hit.kind == MyBoxGrid::HitKind::Tile ? hit.index : -1;
+    if (tile != m_highlightedTile) {
+        for (int position : {m_highlightedTile, tile}) {
+            if (position >= 0)
+                update(MyBoxGrid::TilePictureRect(position));
+        }
+        m_highlightedTile = tile;
+    }
+    if (buttonsChanged)
+        update(QRect(MyBoxGrid::PageButtonRect(0).topLeft(), QSize(width(), MyBoxGrid::PageButtonSize)));
+}
+
+void MainMe::leaveEvent(QEvent*)
+{
+    if (m_highlightedTile >= 0)
+        update(MyBoxGrid::TilePictureRect(m_highlightedTile));
+    m_highlightedTile = -1;
+    if (m_grid.setHoveredSlot(-1))
+        update();
+}
+
+void MainMe::mouseReleaseEvent(QMouseEvent* event)
+{
+    const MyBoxGrid::Hit hit = m_grid.hitTest(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) {
+        if (hit.kind == MyBoxGrid::HitKind::PageButton) {
+            showPage(m_grid.pageOfSlot(hit.index));
+        } else if (hit.kind == MyBoxGrid::HitKind::Tile) {
+            const int entry = m_grid.entryAt(hit.index);
+            if (m_grid.isMoreGames(entry)) {
+                selectTab(1);
+            } else {
+                m_selectedGame = m_grid.entries().at(entry);
+                GameRun();
+            }
+        }
+    } else if (event->button() == Qt::RightButton && hit.kind == MyBoxGrid::HitKind::Tile) {
+        const int entry = m_grid.entryAt(hit.index);
+        if (!m_grid.isMoreGames(entry)) {
+            m_selectedGame = m_grid.entries().at(entry);
+            MdlMenu::SetGameMenuCommands({[this] { GameRunWebUrl(); }, [this] { GameRun(); },
+                                          [this] { FavoriteRun(); }, [this] { FavoriteDel(); },
+                                          [this] { Image_Del(); }});
+            MdlMenu::ShowGameMenu(this, event->globalPosition().toPoint());
+        }
+    }
+}

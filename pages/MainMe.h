@@ -1,0 +1,84 @@
+#pragma once
+
+#include "Catalogue.h"
+#include "ITabForm.h"
+#include "MyBoxGrid.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class CorvaneLink;
+class MyBoxPainter;
+class QWebEngineView;
+class TileComposer;
+class clsTooltip;
+class iButton;
+struct GameRunStep;
+
+// The My box page: the user's catalogue as a grid of tiles twenty to a page, with page
+// buttons, the all/favourites filters and the user's space page on the site. From here
+// games run, their pages open, and they are marked, unmarked and deleted.
+class MainMe : public QWidget, public ITabForm {
+    Q_OBJECT
+public:
+    static constexpr int SpacePageDelayMs = 1000;
+
+    explicit MainMe(QWidget* parent = nullptr);
+    ~MainMe() override;
+
+    QWidget* hwnd() override { return this; }
+    void Initialize(IuTab* strip, const std::shared_ptr<CTabItem>& tab) override;
+
+    void WebRefresh();
+    void Image_Flash_Add(const QString& name, const QString& runFlag);
+    void Image_Flash_Run(const QString& name);
+    void GameRun();
+    void GameRunWebUrl();
+    void FavoriteRun();
+    void FavoriteDel();
+    void Image_Del();
+
+    void LoadGameList(Catalogue::GameList list);
+    const MyBoxGrid& grid() const { return m_grid; }
+    QString selectedGame() const { return m_selectedGame; }
+    void setSelectedGame(const QString& name) { m_selectedGame = name; }
+    iButton* allGamesButton() const { return m_btnGameAll; }
+    iButton* favouritesButton() const { return m_btnGameSc; }
+    QWebEngineView* spaceView() const { return m_wb; }
+    CorvaneLink* gameBrowser() const { return m_corvane; }
+
+signals:
+    // The space page asked for the login (8) or registration (9) window.
+    void elementTypeRequested(int type);
+    // Something the user asked for cannot be done; the text says why.
+    void refused(const QString& message);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void showPage(int page);
+    void updatePageButtonTips();
+    void carryOut(const GameRunStep& step);
+    void selectTab(int position);
+    int tabPosition(const QString& caption) const;
+
+    MyBoxGrid m_grid;
+    std::unique_ptr<TileComposer> m_composer;
+    std::unique_ptr<MyBoxPainter> m_painter;
+    int m_highlightedTile = -1;
+    QString m_selectedGame;
+    iButton* m_btnGameAll = nullptr;
+    iButton* m_btnGameSc = nullptr;
+    QWebEngineView* m_wb = nullptr;
+    QTimer m_timerWb;
+    clsTooltip* m_tooltip = nullptr;
+    CorvaneLink* m_corvane = nullptr;
+    IuTab* m_strip = nullptr;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+// The public commands of the main program's menus.
+namespace MenuPublic {
+
+// Switches off the corner pop-up's timer, then opens the settings.
+void MenuSZ();
+// The site's home page in the desktop's browser.
+void MenuWeb();
+// The site's contact page in the desktop's browser.
+void MenuHelp();
+
+} // namespace MenuPublic
