@@ -1,0 +1,31 @@
+// Writes the default skin into the application folder.
+//   skin-generator <skin folder> [--contact-sheet <png file>]
+
+#include "ContactSheet.h"
+#include "SkinGenerator.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    // Text must rasterise the same way on every run, with or without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QTextStream err(stderr);
+    if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--contact-sheet"))) {
+        err << "usage: skin-generator <skin folder> [--contact-sheet <png file>]\n";
+        return 2;
+    }
+    QString error;
+    if (!SkinGenerator::WriteAll(args[1], &error)) {
+        err << "skin-generator: " << error << "\n";
+        return 1;
+    }
+    if (args.size() == 4 && !ComposeContactSheet(args[1]).save(args[3], "PNG")) {
+        err << "skin-generator: cannot write " << args[3] << "\n";
+        return 1;
+    }
+    return 0;
+}
