@@ -31,13 +31,18 @@ QImage BandButton(QSize frame, const Rows& band, Glyph released, Glyph pressedIn
         Canvas::FillRows(p, QRect(QPoint(0, 0), frame), band);
         const QRectF pad = QRectF(0.5, 0.5, frame.width() - 1, frame.height() - 1);
         if (on || state != Normal) {
-            QColor wash = state == Pressed ? QColor(0, 30, 60, 60) : QColor(255, 255, 255, on && state == Normal ? 34 : 52);
+            const QColor wash = state == Pressed ? QColor(0, 30, 60, 60) : QColor(255, 255, 255, state == Hover ? 52 : 30);
             p.setPen(Qt::NoPen);
             p.setBrush(wash);
             p.drawRoundedRect(pad, 3, 3);
         }
+        if (on) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 220));
+            p.drawRoundedRect(QRectF(frame.width() / 2.0 - 5, frame.height() - 3, 10, 2), 1, 1);
+        }
         const qreal g = 20;
-        const QRectF box((frame.width() - g) / 2, (frame.height() - g) / 2 + (state == Pressed ? 0.5 : 0), g, g);
+        const QRectF box((frame.width() - g) / 2, (frame.height() - g) / 2 - (on ? 1 : 0), g, g);
         DrawGlyph(p, on ? pressedIn : released, box, QColor(255, 255, 255, state == Normal ? 235 : 255), 1.5);
     });
 }

@@ -183,14 +183,14 @@ void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& colour
         break;
     case Glyph::Gear: {
         QPainterPath teeth;
-        for (int i = 0; i < 8; ++i) {
-            const qreal a = qDegreesToRadians(22.5 + 45.0 * i);
+        for (int i = 0; i < 6; ++i) {
+            const qreal a = qDegreesToRadians(30.0 + 60.0 * i);
             teeth.moveTo(12 + 6.5 * qCos(a), 12 + 6.5 * qSin(a));
             teeth.lineTo(12 + 9 * qCos(a), 12 + 9 * qSin(a));
         }
         p.save();
         QPen thick = pen;
-        thick.setWidthF(pen.widthF() * 1.6);
+        thick.setWidthF(pen.widthF() * 1.9);
         thick.setCapStyle(Qt::FlatCap);
         p.setPen(thick);
         p.drawPath(teeth);

@@ -108,8 +108,8 @@ QList<SkinFile> Build()
               WindowArt::StripMiddle),
         Still("InitImages/Pan_Button_middle.gif", F::Gif, {8, 52}, 1, "tool strip middle in full screen",
               "stretched across the strip", WindowArt::StripMiddle),
-        Still("Eject_ToolBg_L.bmp", F::Bmp, {252, 52}, 1, "player tool tray",
-              "at the strip's left; white tray (4, 4, 244, 44), tool buttons at top 6 from x 6 every 40", WindowArt::ToolTray),
+        Still("Eject_ToolBg_L.bmp", F::Bmp, {260, 52}, 1, "player tool tray",
+              "at the strip's left; white tray (4, 3, 252, 46), tool buttons at top 6 from x 10 every 40", WindowArt::ToolTray),
         Still("Eject_Tool_Replay.bmp", F::Bmp, {120, 40}, 3, "player: replay", "40 x 40 frames on the white tray",
               [] { return ButtonArt::PlayerTool(G::Replay); }),
         Still("Eject_Tool_Favorite.bmp", F::Bmp, {120, 40}, 3, "player: favourite", "40 x 40 frames on the white tray",
@@ -163,7 +163,7 @@ QList<SkinFile> Build()
               [] { return ButtonArt::BrowserTool(G::Coin, QStringLiteral("充值中心")); }),
         Still("corvane/tool_clearcache.bmp", F::Bmp, {264, 32}, 3, "browser tool: clear the cache",
               "88 x 32 frames on the strip at top 10", [] { return ButtonArt::BrowserTool(G::Broom, QStringLiteral("清除缓存")); }),
-        Still("Ico/Corvane_Logo.bmp", F::Bmp, {32, 32}, 1, "browser logo", "on the frame band at top 1, left of the tabs",
+        Still("Ico/Corvane_Logo.bmp", F::Bmp, {32, 32}, 1, "browser logo", "on the frame band at top 2, left of the tabs",
               WindowArt::BrowserLogo),
     };
     return files;

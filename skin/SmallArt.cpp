@@ -13,16 +13,16 @@ QImage IconAt(Glyph glyph, int size)
     QImage image = Canvas::New(size, size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal stroke = size <= 16 ? 1.35 : 2.2;
-    const QColor ink = glyph == Glyph::Power || glyph == Glyph::Trash ? QColor(196, 64, 52) : QColor(44, 62, 82);
+    const qreal stroke = size <= 16 ? 1.25 : 2.1;
+    const QColor ink(38, 58, 80);
     // A soft accent disc behind the glyph keeps the icon readable on the white column
     // and on the blue highlight of a selected item alike.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 235));
+    p.setBrush(Qt::white);
     p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
     p.setBrush(QColor(41, 140, 211, 40));
     p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
-    DrawGlyph(p, glyph, QRectF(size * 0.08, size * 0.08, size * 0.84, size * 0.84), ink, stroke);
+    DrawGlyph(p, glyph, QRectF(size * 0.04, size * 0.04, size * 0.92, size * 0.92), ink, stroke);
     return image;
 }
 
@@ -47,7 +47,7 @@ void KeyLabel(QPainter& p, const QRectF& r, const QString& label, int px)
 void KeyArrow(QPainter& p, const QRectF& r, Glyph arrow)
 {
     const QRectF face = r.adjusted(1, 1, -1, -3.5);
-    const qreal s = qMin(face.width(), face.height()) - 4;
+    const qreal s = qMin(face.width() - 2, face.height() + 3);
     DrawGlyph(p, arrow, QRectF(face.center().x() - s / 2, face.center().y() - s / 2, s, s), QColor(44, 58, 72), 1);
 }
 
@@ -99,7 +99,7 @@ QImage HandCursor()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(8.5, 0.5, 5, 17), 2.5, 2.5);    // index finger
+    hand.addRoundedRect(QRectF(8.5, 1.5, 5, 16), 2.5, 2.5);    // index finger
     hand.addRoundedRect(QRectF(12.5, 8.5, 4.6, 11), 2.3, 2.3); // middle finger
     hand.addRoundedRect(QRectF(16.5, 9.5, 4.6, 10), 2.3, 2.3); // ring finger
     hand.addRoundedRect(QRectF(20.5, 11, 4.4, 9), 2.2, 2.2);   // little finger
@@ -119,9 +119,9 @@ QImage HandCursor()
     p.setBrush(Qt::white);
     p.drawPath(hand);
     p.setPen(QPen(QColor(0, 0, 0, 200), 0.9));
-    p.drawLine(QPointF(12.8, 12.5), QPointF(12.8, 17));
-    p.drawLine(QPointF(16.8, 13), QPointF(16.8, 17.5));
-    p.drawLine(QPointF(20.8, 14), QPointF(20.8, 18));
+    p.drawLine(QPointF(12.8, 14.5), QPointF(12.8, 17));
+    p.drawLine(QPointF(16.8, 15), QPointF(16.8, 17.5));
+    p.drawLine(QPointF(20.8, 15.5), QPointF(20.8, 18));
     return image;
 }
 

@@ -88,7 +88,6 @@ QImage FrameSkin()
     QImage image = Canvas::New(w, h, Palette::Frame());
     QPainter p(&image);
     DrawBand(p, w, 34);
-    p.fillRect(QRect(0, 33, w, 1), Palette::Mix(Palette::Band(33), Palette::Edge(), 0.5));
     DrawOutline(p, w, h);
     return image;
 }
@@ -213,17 +212,17 @@ QImage StripMiddle()
 
 QImage ToolTray()
 {
-    QImage image = Canvas::New(252, 52);
+    QImage image = Canvas::New(260, 52);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     Canvas::FillRows(p, image.rect(), Palette::Strip);
-    p.fillRect(QRect(0, 0, 252, 1), Palette::Line());
+    p.fillRect(QRect(0, 0, 260, 1), Palette::Line());
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 60, 100, 16));
-    p.drawRoundedRect(QRectF(4, 5, 244, 44), 9, 9);
+    p.drawRoundedRect(QRectF(4, 4.5, 252, 45), 6, 6);
     p.setPen(QPen(Palette::Line(), 1));
     p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(4.5, 4.5, 243, 43), 9, 9);
+    p.drawRoundedRect(QRectF(4.5, 3.5, 251, 45), 6, 6);
     return image;
 }
 
@@ -231,7 +230,7 @@ QImage BrowserLogo()
 {
     QImage image = Canvas::New(32, 32);
     QPainter p(&image);
-    Canvas::FillRows(p, image.rect(), [](int y) { return Palette::Band(1 + y); });
+    Canvas::FillRows(p, image.rect(), [](int y) { return Palette::Band(2 + y); });
     DrawLogoMark(p, QRectF(5, 5, 22, 22));
     return image;
 }

@@ -23,7 +23,7 @@ QImage LoadingBackdrop();  // 64 x 64 card behind the loading animation
 QImage StripLeft();        // 8 x 52
 QImage StripRight();       // 8 x 52
 QImage StripMiddle();      // 8 x 52, stretched
-QImage ToolTray();         // 252 x 52: white tray (4, 4, 244, 44) holding the player's tools
-QImage BrowserLogo();      // 32 x 32 on the skinned frame band, top 1
+QImage ToolTray();         // 260 x 52: white tray (4, 3, 252, 46), the player's tools at top 6 from x 10
+QImage BrowserLogo();      // 32 x 32 on the skinned frame band, top 2
 QImage LoginStatus();      // 294 x 24 status strip
 }
