@@ -28,14 +28,6 @@ QPainterPath Arc(QPointF centre, qreal radius, qreal startDeg, qreal spanDeg)
     return path;
 }
 
-QPainterPath ArrowHead(QPointF tip, qreal angleDeg, qreal size)
-{
-    const qreal a = qDegreesToRadians(angleDeg);
-    const QPointF back(-qCos(a) * size, qSin(a) * size);
-    const QPointF side(qSin(a) * size * 0.75, qCos(a) * size * 0.75);
-    return Polyline({tip + back + side, tip, tip + back - side});
-}
-
 QPainterPath Star(QPointF c, qreal outer, qreal inner)
 {
     QPainterPath path;
@@ -97,8 +89,21 @@ void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& colour
         fill([] { QPainterPath d; d.addEllipse(QPointF(8, 16.6), 1, 1); d.addEllipse(QPointF(12, 16.6), 1, 1); d.addEllipse(QPointF(16, 16.6), 1, 1); return d; }());
         break;
     case Glyph::Replay:
-        p.drawPath(Arc({12, 12.5}, 7, 100, 290));
-        p.drawPath(ArrowHead(QPointF(10.6, 5.6), 170, 3.2));
+    {
+        // Arc counter-clockwise from the top round to the upper right, closed by a
+        // solid arrow head pointing on along the circle.
+        p.drawPath(Arc({12, 12.5}, 7, 105, 270));
+        const qreal end = qDegreesToRadians(15.0);
+        const QPointF e(12 + 7 * qCos(end), 12.5 - 7 * qSin(end));
+        const QPointF t(-qSin(end), -qCos(end));
+        const QPointF n(t.y(), -t.x());
+        QPainterPath head;
+        head.moveTo(e + t * 3.2);
+        head.lineTo(e - t * 1.6 + n * 3.2);
+        head.lineTo(e - t * 1.6 - n * 3.2);
+        head.closeSubpath();
+        fill(head);
+    }
         break;
     case Glyph::Heart: {
         QPainterPath h;

@@ -118,7 +118,7 @@ QImage HandCursor()
     p.setPen(QPen(Qt::black, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::white);
     p.drawPath(hand);
-    p.setPen(QPen(QColor(0, 0, 0, 200), 0.9));
+    p.setPen(QPen(QColor(0, 0, 0, 110), 0.9));
     p.drawLine(QPointF(12.8, 14.5), QPointF(12.8, 17));
     p.drawLine(QPointF(16.8, 15), QPointF(16.8, 17.5));
     p.drawLine(QPointF(20.8, 15.5), QPointF(20.8, 18));

@@ -25,10 +25,25 @@ void DrawOutline(QPainter& p, int width, int height)
     p.restore();
 }
 
+// Two soft light rings in the band, kept clear of the close button.
+void DrawBandOrnament(QPainter& p, int width)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipRect(QRect(width / 2, 2, width / 2 - 34, 28));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 34), 10));
+    p.drawEllipse(QPointF(width - 96, 36), 40, 40);
+    p.setPen(QPen(QColor(255, 255, 255, 22), 6));
+    p.drawEllipse(QPointF(width - 150, -6), 30, 30);
+    p.restore();
+}
+
 void PaintDialog(QPainter& p, int width, int height, bool withFooter)
 {
     p.fillRect(0, 0, width, height, Qt::white);
     DrawBand(p, width, 30);
+    DrawBandOrnament(p, width);
     if (withFooter) {
         const int top = height - 46;
         p.fillRect(QRect(0, top, width, 46), Palette::Footer());

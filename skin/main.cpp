@@ -1,5 +1,6 @@
 // Writes the default skin into the application folder.
 //   skin-generator <skin folder> [--contact-sheet <png file>]
+//   skin-generator --list          prints the table of skin files
 
 #include "ContactSheet.h"
 #include "SkinGenerator.h"
@@ -14,8 +15,21 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream err(stderr);
+    if (args.size() == 2 && args[1] == QLatin1String("--list")) {
+        QTextStream out(stdout);
+        const char* formats[] = {"PNG", "BMP", "BMP 32-bit alpha", "GIF", "ICO", "CUR"};
+        out << "| File | Format | Size | Frames | Used by | Placement |\n|---|---|---|---|---|---|\n";
+        for (const SkinFile& f : SkinFiles()) {
+            const QString frames = f.animationFrames > 1 ? QStringLiteral("%1 animation frames").arg(f.animationFrames)
+                                 : f.cells > 1          ? QStringLiteral("%1 x %2 px").arg(f.cells).arg(f.size.width() / f.cells)
+                                                        : QStringLiteral("1");
+            out << "| " << f.path << " | " << formats[int(f.format)] << " | " << f.size.width() << " x " << f.size.height()
+                << " | " << frames << " | " << f.usedBy << " | " << f.placement << " |\n";
+        }
+        return 0;
+    }
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--contact-sheet"))) {
-        err << "usage: skin-generator <skin folder> [--contact-sheet <png file>]\n";
+        err << "usage: skin-generator <skin folder> [--contact-sheet <png file>] | --list\n";
         return 2;
     }
     QString error;

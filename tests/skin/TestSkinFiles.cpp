@@ -117,8 +117,9 @@ void TestSkinFiles::filesDecodeAtTheirSize_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("format");
+    QTest::addColumn<int>("cells");
     for (const SkinFile& file : SkinFiles())
-        QTest::newRow(qPrintable(file.path)) << file.path << file.size << int(file.format);
+        QTest::newRow(qPrintable(file.path)) << file.path << file.size << int(file.format) << file.cells;
 }
 
 void TestSkinFiles::filesDecodeAtTheirSize()
@@ -126,6 +127,8 @@ void TestSkinFiles::filesDecodeAtTheirSize()
     QFETCH(QString, path);
     QFETCH(QSize, size);
     QFETCH(int, format);
+    QFETCH(int, cells);
+    QCOMPARE(size.width() % cells, 0); // frames of equal width
     const QByteArray bytes = Bytes(path);
     QVERIFY2(!bytes.isEmpty(), qPrintable(SkinPathIn(AppFolder(), path)));
     const QByteArray magic = bytes.left(6);
