@@ -173,12 +173,10 @@ void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& colour
         p.drawRoundedRect(QRectF(17, 12.5, 3.5, 6), 1.5, 1.5);
         p.drawPath(Polyline({{18.8, 18.5}, {18.8, 20}, {15, 21}, {12.5, 21}}));
         break;
-    case Glyph::Coin:
-        p.drawEllipse(QPointF(12, 12), 8, 8);
-        p.drawPath(Polyline({{9, 7.8}, {12, 11.5}, {15, 7.8}}));
-        p.drawLine(QPointF(12, 11.5), QPointF(12, 17));
-        p.drawLine(QPointF(9.3, 12.6), QPointF(14.7, 12.6));
-        p.drawLine(QPointF(9.3, 15), QPointF(14.7, 15));
+    case Glyph::Card:
+        p.drawRoundedRect(QRectF(3.5, 6, 17, 12.5), 2, 2);
+        p.drawLine(QPointF(3.5, 10), QPointF(20.5, 10));
+        p.drawLine(QPointF(6.5, 15), QPointF(10.5, 15));
         break;
     case Glyph::Broom:
         p.drawLine(QPointF(17.5, 3.5), QPointF(12.5, 11));

@@ -8,7 +8,7 @@
 enum class Glyph {
     Close, Minimise, MenuLines, Maximise, Restore, Toolbar,
     Replay, Heart, Expand, Shrink, FullEnter, FullExit, PopOut, Keyboard,
-    ChevronUp, ChevronDown, Home, Headset, Coin, Broom,
+    ChevronUp, ChevronDown, Home, Headset, Card, Broom,
     Gear, Help, Power, Lookup, Trash, Gamepad, Star, Bolt, Globe, Flame, Plus,
     ArrowLeft, ArrowRight, ArrowUp, ArrowDown,
 };

@@ -160,7 +160,7 @@ QList<SkinFile> Build()
         Still("corvane/tool_customer.bmp", F::Bmp, {264, 32}, 3, "browser tool: customer service",
               "88 x 32 frames on the strip at top 10", [] { return ButtonArt::BrowserTool(G::Headset, QStringLiteral("在线客服")); }),
         Still("corvane/tool_pay.bmp", F::Bmp, {264, 32}, 3, "browser tool: payment", "88 x 32 frames on the strip at top 10",
-              [] { return ButtonArt::BrowserTool(G::Coin, QStringLiteral("充值中心")); }),
+              [] { return ButtonArt::BrowserTool(G::Card, QStringLiteral("充值中心")); }),
         Still("corvane/tool_clearcache.bmp", F::Bmp, {264, 32}, 3, "browser tool: clear the cache",
               "88 x 32 frames on the strip at top 10", [] { return ButtonArt::BrowserTool(G::Broom, QStringLiteral("清除缓存")); }),
         Still("Ico/Corvane_Logo.bmp", F::Bmp, {32, 32}, 1, "browser logo", "on the frame band at top 2, left of the tabs",
