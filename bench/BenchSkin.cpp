@@ -1,0 +1,45 @@
+// The skin generator's figures: painting and encoding the whole skin (the build runs
+// it; it must stay well under five seconds), and the GIF encoder on the largest window
+// background.
+#include "GifWriter.h"
+#include "SkinCatalogue.h"
+#include "SkinGenerator.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+namespace {
+
+void BM_WholeSkin(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QString error;
+        for (const SkinFile& file : SkinFiles())
+            benchmark::DoNotOptimize(SkinGenerator::Encode(file, &error));
+    }
+}
+BENCHMARK(BM_WholeSkin)->Unit(benchmark::kMillisecond);
+
+void BM_GifMainWindowBackground(benchmark::State& state)
+{
+    const auto& files = SkinFiles();
+    const auto it = std::find_if(files.begin(), files.end(), [](const SkinFile& f) { return f.path == QLatin1String("frmMain_bg.gif"); });
+    const QImage picture = it->paint().first();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GifWriter::Encode(picture));
+}
+BENCHMARK(BM_GifMainWindowBackground)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

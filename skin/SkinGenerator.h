@@ -1,0 +1,16 @@
+#pragma once
+
+#include "SkinCatalogue.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Paints and encodes the default skin.
+namespace SkinGenerator {
+// The file's bytes in its format. Fails (empty result, `error` set) when the painted
+// picture does not have the size and frame count the catalogue promises.
+QByteArray Encode(const SkinFile& file, QString* error);
+// Writes every catalogue file below `skinFolder`, creating sub-folders; files whose
+// bytes did not change are not rewritten.
+bool WriteAll(const QString& skinFolder, QString* error);
+}
