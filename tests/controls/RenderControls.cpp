@@ -132,19 +132,19 @@ int main(int argc, char** argv)
         { 5, 20, 2, 5, true }, { 6, 60, 2, 5, true }, { 7, 45, 2, 5, true }, { 8, 80, 2, 5, true },
         { 9, 30, 2, 5, true }, { 10, 65, 2, 5, true }, { 1, 40, 2, 5, false },
     };
-    int row = 6;
-    for (const auto& spec : bars) {
+    int line = 6;
+    for (const auto& row : bars) {
         auto* bar = new ProgressBar;
         bar->setFixedSize(300, 20);
-        bar->setTheme(spec.theme);
-        bar->setValue(spec.value);
-        bar->setTextStyle(spec.textStyle);
-        bar->setTextAlignment(spec.alignment);
-        bar->setEnabled(spec.enabled);
-        const QString name = QStringLiteral("theme %1%2").arg(spec.theme).arg(spec.enabled ? "" : ", disabled");
-        grid->addWidget(Heading(name), row, 0);
-        grid->addWidget(bar, row, 1, 1, 4, Qt::AlignLeft);
-        ++row;
+        bar->setTheme(row.theme);
+        bar->setValue(row.value);
+        bar->setTextStyle(row.textStyle);
+        bar->setTextAlignment(row.alignment);
+        bar->setEnabled(row.enabled);
+        const QString name = QStringLiteral("theme %1%2").arg(row.theme).arg(row.enabled ? "" : ", disabled");
+        grid->addWidget(Heading(name), line, 0);
+        grid->addWidget(bar, line, 1, 1, 4, Qt::AlignLeft);
+        ++line;
     }
     auto* vertical = new ProgressBar;
     vertical->setFixedSize(22, 200);

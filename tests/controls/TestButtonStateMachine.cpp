@@ -68,7 +68,6 @@ private slots:
     void leaveTimerStopsOnlyAfterRelease();
     void valueKeptOnlyByToggleStyle_data();
     void valueKeptOnlyByToggleStyle();
-    void repaintSkippedForTheDrawnState();
     void focusRectangle_data();
     void focusRectangle();
 };
@@ -184,19 +183,6 @@ void TestButtonStateMachine::valueKeptOnlyByToggleStyle()
     // Leaving the toggle style drops the value.
     machine.setStyle(0);
     QCOMPARE(machine.value(), false);
-}
-
-void TestButtonStateMachine::repaintSkippedForTheDrawnState()
-{
-    ButtonStateMachine machine;
-    QCOMPARE(machine.action(0, false), ButtonEffects {});
-    QCOMPARE(machine.action(0, true), ButtonEffects { ButtonEffect::Repaint });
-    QCOMPARE(machine.action(1, false), ButtonEffects { ButtonEffect::Repaint });
-    QCOMPARE(machine.drawnState(), 1);
-    // Locked shows the pressed picture but leaves the drawn state alone.
-    machine.setLocked(true, true);
-    QVERIFY(machine.locked());
-    QCOMPARE(machine.drawnState(), 1);
 }
 
 void TestButtonStateMachine::focusRectangle_data()

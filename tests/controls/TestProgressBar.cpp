@@ -14,14 +14,11 @@ private slots:
     void percentOfLargeValues();
     void textPositions_data();
     void textPositions();
-    void effectOffsets_data();
-    void effectOffsets();
     void themePalettes_data();
     void themePalettes();
     void customTheme();
     void paintsFilledPart_data();
     void paintsFilledPart();
-    void everyWriteReportsItsName();
 };
 
 void TestProgressBar::clamps_data()
@@ -128,27 +125,6 @@ void TestProgressBar::textPositions()
     QCOMPARE(ProgressTextPosition(alignment, QSize(200, 30), QSize(41, 13)), at);
 }
 
-void TestProgressBar::effectOffsets_data()
-{
-    QTest::addColumn<int>("effect");
-    QTest::addColumn<int>("copies");
-    QTest::newRow("plain") << 1 << 0;
-    QTest::newRow("shadow") << 2 << 1;
-    QTest::newRow("four sides") << 5 << 4;
-    QTest::newRow("all around") << 6 << 8;
-    QTest::newRow("unknown draws four sides") << 0 << 4;
-}
-
-void TestProgressBar::effectOffsets()
-{
-    QFETCH(int, effect);
-    QFETCH(int, copies);
-    const QList<QPoint> offsets = ProgressTextEffectOffsets(effect);
-    QCOMPARE(offsets.size(), copies);
-    for (const QPoint& offset : offsets)
-        QCOMPARE(offset.manhattanLength() > 0 && qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1, true);
-}
-
 void TestProgressBar::themePalettes_data()
 {
     QTest::addColumn<int>("theme");
@@ -221,21 +197,6 @@ void TestProgressBar::paintsFilledPart()
     const QColor grey = disabled.pixelColor(filledAt);
     QCOMPARE(grey.red(), grey.green());
     QCOMPARE(grey.green(), grey.blue());
-}
-
-void TestProgressBar::everyWriteReportsItsName()
-{
-    ProgressBar bar;
-    QStringList names;
-    connect(&bar, &ProgressBar::PropertyChanged, this, [&](const QString& name) { names << name; });
-    bar.setValue(10);
-    bar.setTheme(3);
-    bar.setText(QStringLiteral("x"));
-    bar.setPBSCustomeColor2(Qt::red);
-    QCOMPARE(names, (QStringList { "Value", "Theme", "Text", "PBSCustomeColor2" }));
-    // Properties go by their stored names.
-    QCOMPARE(bar.property("TextAlignment").toInt(), 5);
-    QCOMPARE(bar.property("TextEffectColor").value<QColor>(), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestProgressBar)
