@@ -52,7 +52,6 @@ public:
 
     int drawnState() const { return m_drawn; }
     bool hovering() const { return m_hovering; }
-    bool pressed() const { return m_pressed; }
     bool focusRectVisible() const { return m_focusRect; }
     bool leaveTimerRunning() const { return m_timerRunning; }
 

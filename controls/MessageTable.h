@@ -15,9 +15,6 @@ public:
     // AllMessages empties the table; any other message frees its slot.
     void remove(int message);
     bool contains(int message) const;
-    bool isAll() const { return m_count == AllMessages; }
-    // -1 for all messages, otherwise the number of slots in use or freed.
-    int count() const { return m_count; }
 
 private:
     int m_count = 0;
