@@ -55,6 +55,7 @@ private slots:
     void autoSizeFollowsTheFrame();
     void notificationsBeforeTheButtonActs();
     void firstTimerTickRaisesMouseOut();
+    void realPointerHoversAndLeaves();
     void clickOnlyOnReleaseOver_data();
     void clickOnlyOnReleaseOver();
     void spaceClicksOncePerPressAndRelease();
@@ -175,6 +176,30 @@ void TestImageButton::firstTimerTickRaisesMouseOut()
     QVERIFY(out.wait(500));
     QTest::qWait(2 * iButton::LeaveTimerMs);
     QCOMPARE(out.count(), 2);
+}
+
+void TestImageButton::realPointerHoversAndLeaves()
+{
+    QWidget window;
+    window.setGeometry(300, 300, 200, 100);
+    auto* button = new iButton(&window);
+    button->setBackPicture(MakeStrip(3, Frame));
+    button->move(20, 20);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy out(button, &iButton::MouseOut);
+    QVERIFY(out.wait(500));
+    QSignalSpy over(button, &iButton::MouseOver);
+
+    QCursor::setPos(button->mapToGlobal(QPoint(10, 10)));
+    QTRY_COMPARE(over.count(), 1);
+    QCOMPARE(button->drawnState(), 1);
+    QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+    // Elsewhere in the same window: the next tick reports the leave.
+    QCursor::setPos(window.mapToGlobal(QPoint(150, 80)));
+    QTRY_COMPARE(out.count(), 2);
+    QCOMPARE(button->drawnState(), 0);
+    QCursor::setPos(0, 0);
 }
 
 void TestImageButton::clickOnlyOnReleaseOver_data()
