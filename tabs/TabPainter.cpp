@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // Where the pieces sit in a style's atlas (all on row 0) and where they go on a head.
@@ -47,8 +49,15 @@ void TabPainter::DrawBackground(QPainter& painter, int stripWidth) const
     const StyleArt& art = Art(m_style);
     if (m_atlas.isNull() || stripWidth <= 0)
         return;
-    const QImage column = m_atlas.copy(0, 0, 1, art.backgroundHeight);
-    painter.drawImage(QRect(0, 0, stripWidth, TabLayout::StripHeight(m_style)), column);
+    // Every row of the stretched column is one colour: filling rows beats any scaling.
+    const QImage column = m_atlas.copy(0, 0, 1, art.backgroundHeight).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int height = TabLayout::StripHeight(m_style);
+    QImage stretched(stripWidth, height, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < height; ++y) {
+        const QRgb colour = reinterpret_cast<const QRgb*>(column.constScanLine(y * art.backgroundHeight / height))[0];
+        std::fill_n(reinterpret_cast<QRgb*>(stretched.scanLine(y)), stripWidth, colour);
+    }
+    painter.drawImage(0, 0, stretched);
 }
 
 void TabPainter::DrawTabs(QPainter& painter, const std::vector<TabSlot>& tabs, int selected, int hover,

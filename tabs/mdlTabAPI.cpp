@@ -55,28 +55,41 @@ void NineSliceDraw(QPainter& destination, int x, int y, int width, int height,
 {
     if (width <= 0 || height <= 0 || sw <= 0 || sh <= 0 || source.isNull())
         return;
-    QImage picture = NewMemoryPicture(width, height);
-    {
-        QPainter painter(&picture);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        const int l = leftEdge, t = topEdge, r = rightEdge, b = bottomEdge;
-        if (l <= 0 && t <= 0 && r <= 0 && b <= 0) {
-            DrawPiece(painter, QRect(0, 0, width, height), source, QRect(sx, sy, sw, sh));
-        } else {
-            const int middleW = width - l - r, middleH = height - t - b;
-            const int sourceMiddleW = sw - l - r, sourceMiddleH = sh - t - b;
-            DrawPiece(painter, QRect(0, 0, l, t), source, QRect(sx, sy, l, t));
-            DrawPiece(painter, QRect(width - r, 0, r, t), source, QRect(sx + sw - r, sy, r, t));
-            DrawPiece(painter, QRect(0, height - b, l, b), source, QRect(sx, sy + sh - b, l, b));
-            DrawPiece(painter, QRect(width - r, height - b, r, b), source, QRect(sx + sw - r, sy + sh - b, r, b));
-            DrawPiece(painter, QRect(0, t, l, middleH), source, QRect(sx, sy + t, l, sourceMiddleH));
-            DrawPiece(painter, QRect(width - r, t, r, middleH), source, QRect(sx + sw - r, sy + t, r, sourceMiddleH));
-            DrawPiece(painter, QRect(l, 0, middleW, t), source, QRect(sx + l, sy, sourceMiddleW, t));
-            DrawPiece(painter, QRect(l, height - b, middleW, b), source, QRect(sx + l, sy + sh - b, sourceMiddleW, b));
-            DrawPiece(painter, QRect(l, t, middleW, middleH), source, QRect(sx + l, sy + t, sourceMiddleW, sourceMiddleH));
-        }
+    // A colour key applies to the finished picture; without one the pieces go
+    // straight to the destination.
+    QImage picture;
+    std::optional<QPainter> keyed;
+    if (transparent) {
+        picture = NewMemoryPicture(width, height);
+        keyed.emplace(&picture);
+        keyed->setCompositionMode(QPainter::CompositionMode_Source);
+    } else {
+        destination.save();
+        destination.translate(x, y);
     }
-    destination.drawImage(x, y, transparent ? ColourKeyed(picture, *transparent) : picture);
+    QPainter& painter = transparent ? *keyed : destination;
+    const int l = leftEdge, t = topEdge, r = rightEdge, b = bottomEdge;
+    if (l <= 0 && t <= 0 && r <= 0 && b <= 0) {
+        DrawPiece(painter, QRect(0, 0, width, height), source, QRect(sx, sy, sw, sh));
+    } else {
+        const int middleW = width - l - r, middleH = height - t - b;
+        const int sourceMiddleW = sw - l - r, sourceMiddleH = sh - t - b;
+        DrawPiece(painter, QRect(0, 0, l, t), source, QRect(sx, sy, l, t));
+        DrawPiece(painter, QRect(width - r, 0, r, t), source, QRect(sx + sw - r, sy, r, t));
+        DrawPiece(painter, QRect(0, height - b, l, b), source, QRect(sx, sy + sh - b, l, b));
+        DrawPiece(painter, QRect(width - r, height - b, r, b), source, QRect(sx + sw - r, sy + sh - b, r, b));
+        DrawPiece(painter, QRect(0, t, l, middleH), source, QRect(sx, sy + t, l, sourceMiddleH));
+        DrawPiece(painter, QRect(width - r, t, r, middleH), source, QRect(sx + sw - r, sy + t, r, sourceMiddleH));
+        DrawPiece(painter, QRect(l, 0, middleW, t), source, QRect(sx + l, sy, sourceMiddleW, t));
+        DrawPiece(painter, QRect(l, height - b, middleW, b), source, QRect(sx + l, sy + sh - b, sourceMiddleW, b));
+        DrawPiece(painter, QRect(l, t, middleW, middleH), source, QRect(sx + l, sy + t, sourceMiddleW, sourceMiddleH));
+    }
+    if (transparent) {
+        keyed->end();
+        destination.drawImage(x, y, ColourKeyed(picture, *transparent));
+    } else {
+        destination.restore();
+    }
 }
 
 void TransparentCopy(QPainter& destination, int x, int y, int width, int height,
