@@ -44,7 +44,6 @@ public:
     std::shared_ptr<CTabItem> Item(int position) const;
     // The tab with a key; throws TabError 5 when absent.
     std::shared_ptr<CTabItem> Item(const QString& key) const;
-    std::shared_ptr<CTabItem> Item(const char* key) const { return Item(QString::fromUtf8(key)); }
     // Forwarded to the strip; -1 without one.
     int Selected() const;
     void SetSelected(int position);

@@ -66,8 +66,6 @@ private slots:
     void nineSliceNothingForEmptySizes_data();
     void nineSliceNothingForEmptySizes();
     void nineSliceAndCopyLeaveOutTheKeyColour();
-    void captionCentredOrCut_data();
-    void captionCentredOrCut();
     void atlasFormatsDrawAlike_data();
     void atlasFormatsDrawAlike();
     void missingSkin();
@@ -208,44 +206,6 @@ void TestTabDrawing::nineSliceAndCopyLeaveOutTheKeyColour()
     QCOMPARE(At(target, 27, 6), QColor(Qt::white));
     QCOMPARE(At(target, 33, 6), QColor(Qt::darkGreen));
     QCOMPARE(At(target, 39, 6), QColor(Qt::white));
-}
-
-void TestTabDrawing::captionCentredOrCut_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("fits");
-    QTest::newRow("short") << "Go" << true;
-    QTest::newRow("Chinese") << "找游戏" << true;
-    QTest::newRow("long") << "A caption far too wide for its little box" << false;
-}
-
-void TestTabDrawing::captionCentredOrCut()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, fits);
-    const QRect box(20, 0, 80, 25);
-    QImage image = Filled(140, 25, Qt::white);
-    {
-        QPainter p(&image);
-        p.setPen(Qt::black);
-        mdlTabAPI::DrawCaption(p, text, box.x(), box.y(), box.width(), box.height());
-    }
-    int first = -1;
-    const int columns = InkedColumns(image, 0, image.width(), Qt::white, &first);
-    int last = first;
-    for (int x = first; x < image.width(); ++x) {
-        if (InkedColumns(image, x, x + 1, Qt::white))
-            last = x;
-    }
-    QVERIFY(columns > 0);
-    QVERIFY(first >= box.left());
-    QVERIFY(last <= box.right());
-    if (fits) {
-        QVERIFY2(qAbs((first - box.left()) - (box.right() - last)) <= 2, "not centred");
-    } else {
-        QVERIFY2(first - box.left() <= 2, "cut caption does not start at the box");
-        QVERIFY2(box.right() - last <= 12, "cut caption does not reach the box end");
-    }
 }
 
 void TestTabDrawing::atlasFormatsDrawAlike_data()

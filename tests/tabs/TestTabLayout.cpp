@@ -1,4 +1,3 @@
-#include "RoundHalfEven.h"
 #include "TabLayout.h"
 
 #include <QTest>
@@ -28,34 +27,12 @@ TabLayout Strip(int style, int width, int left, int right)
 class TestTabLayout : public QObject {
     Q_OBJECT
 private slots:
-    void roundHalfEven_data();
-    void roundHalfEven();
     void widthsAndLefts_data();
     void widthsAndLefts();
     void hitTest_data();
     void hitTest();
     void hiddenButtonIsNeverHit();
 };
-
-void TestTabLayout::roundHalfEven_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("rounded");
-    QTest::newRow("54.6") << 54.6 << 55;
-    QTest::newRow("68.25") << 68.25 << 68;
-    QTest::newRow("2.5") << 2.5 << 2;
-    QTest::newRow("3.5") << 3.5 << 4;
-    QTest::newRow("-2.5") << -2.5 << -2;
-    QTest::newRow("-3.5") << -3.5 << -4;
-    QTest::newRow("-0.4") << -0.4 << 0;
-}
-
-void TestTabLayout::roundHalfEven()
-{
-    QFETCH(double, value);
-    QFETCH(int, rounded);
-    QCOMPARE(RoundHalfEven(value), rounded);
-}
 
 void TestTabLayout::widthsAndLefts_data()
 {
