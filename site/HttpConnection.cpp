@@ -4,10 +4,11 @@
 
 #include <QTcpSocket>
 
-HttpConnection::HttpConnection(QTcpSocket* socket, SiteRouter& router, QObject* parent)
+HttpConnection::HttpConnection(QTcpSocket* socket, SiteRouter& router, Timeouts timeouts, QObject* parent)
     : QObject(parent)
     , m_socket(socket)
     , m_router(router)
+    , m_timeouts(timeouts)
 {
     m_socket->setParent(this);
     m_socket->setReadBufferSize(HttpRequestParser::MaxHeadBytes * 8);
@@ -15,7 +16,7 @@ HttpConnection::HttpConnection(QTcpSocket* socket, SiteRouter& router, QObject* 
     connect(&m_timer, &QTimer::timeout, this, &HttpConnection::timedOut);
     connect(m_socket, &QTcpSocket::readyRead, this, &HttpConnection::readRequests);
     connect(m_socket, &QTcpSocket::disconnected, this, &QObject::deleteLater);
-    m_timer.start(RequestTimeoutMs);
+    m_timer.start(m_timeouts.requestMs);
 }
 
 void HttpConnection::readRequests()
@@ -48,11 +49,11 @@ void HttpConnection::readRequests()
         // The clock of a request starts with its first byte and is not reset by later ones.
         if (!m_timingRequest) {
             m_timingRequest = true;
-            m_timer.start(RequestTimeoutMs);
+            m_timer.start(m_timeouts.requestMs);
         }
     } else {
         m_timingRequest = false;
-        m_timer.start(IdleTimeoutMs);
+        m_timer.start(m_timeouts.idleMs);
     }
 }
 
@@ -79,5 +80,5 @@ void HttpConnection::close()
     // Sends what is queued, then closes; a peer that never reads is cut off.
     m_socket->disconnectFromHost();
     if (m_socket->state() != QAbstractSocket::UnconnectedState)
-        QTimer::singleShot(RequestTimeoutMs, m_socket, &QTcpSocket::abort);
+        QTimer::singleShot(m_timeouts.requestMs, m_socket, &QTcpSocket::abort);
 }

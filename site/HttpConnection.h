@@ -11,17 +11,19 @@ class SiteRouter;
 // One client connection: reads requests as they arrive (several may come in one
 // packet), answers each through the router, and keeps the connection for the next
 // unless the request or an error says otherwise. A request must arrive whole within
-// RequestTimeoutMs of its first byte; an idle connection closes after IdleTimeoutMs.
+// the request time-out from its first byte; an idle connection closes after the idle one.
 class HttpConnection : public QObject {
     Q_OBJECT
 public:
-    static constexpr int RequestTimeoutMs = 10000;
-    static constexpr int IdleTimeoutMs = 30000;
+    struct Timeouts {
+        int requestMs = 10000;
+        int idleMs = 30000;
+    };
     // Stops answering a client that sends faster than it reads.
     static constexpr qint64 MaxPendingOutput = 4 << 20;
 
     // Takes ownership of `socket`; the connection deletes itself when the socket closes.
-    HttpConnection(QTcpSocket* socket, SiteRouter& router, QObject* parent = nullptr);
+    HttpConnection(QTcpSocket* socket, SiteRouter& router, Timeouts timeouts, QObject* parent = nullptr);
 
 private:
     void readRequests();
@@ -31,6 +33,7 @@ private:
 
     QTcpSocket* m_socket;
     SiteRouter& m_router;
+    Timeouts m_timeouts;
     HttpRequestParser m_parser;
     QByteArray m_buffer;
     QTimer m_timer;

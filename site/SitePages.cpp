@@ -450,7 +450,7 @@ QString SitePages::space(const QString& user) const
 </div>)html")
                              .arg(initial, greeting, hot, actions);
     const QString head = QStringLiteral(R"html(<style>
-body{background:linear-gradient(180deg,#f4f9fe,#e3eef8);overflow:hidden}
+html{background:#e3eef8}body{background:linear-gradient(180deg,#f4f9fe,#e3eef8);overflow:hidden}
 .me{display:flex;align-items:center;gap:14px;padding:12px 18px;min-height:84px}
 .avatar{width:56px;height:56px;border-radius:50%;background:linear-gradient(160deg,#298cd3,#0460a3);color:#fff;font-size:24px;font-weight:bold;
  display:grid;place-items:center;box-shadow:0 2px 8px rgba(4,96,163,.35);border:3px solid #fff;flex:none}

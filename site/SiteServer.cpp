@@ -29,7 +29,7 @@ void SiteServer::accept()
             continue;
         }
         ++m_open;
-        auto* connection = new HttpConnection(socket, m_router, this);
+        auto* connection = new HttpConnection(socket, m_router, m_timeouts, this);
         connect(connection, &QObject::destroyed, this, [this] { --m_open; });
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HttpConnection.h"
+
 #include <QObject>
 #include <QTcpServer>
 
@@ -16,6 +18,8 @@ public:
 
     // Port 0 picks a free port. On success the router learns the address.
     bool listen(quint16 port);
+    // Applies to connections accepted from now on.
+    void setTimeouts(HttpConnection::Timeouts timeouts) { m_timeouts = timeouts; }
     quint16 port() const { return m_server.serverPort(); }
     QString errorString() const { return m_server.errorString(); }
 
@@ -24,5 +28,6 @@ private:
 
     SiteRouter& m_router;
     QTcpServer m_server;
+    HttpConnection::Timeouts m_timeouts;
     int m_open = 0;
 };

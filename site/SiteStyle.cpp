@@ -43,14 +43,16 @@ img { border: 0; display: block; }
 .box h2 { margin: 0 0 12px; font-size: 16px; color: #0460a3; display: flex; align-items: center; gap: 8px; }
 .box h2::before { content: ""; width: 4px; height: 16px; border-radius: 2px; background: #298cd3; }
 .box h2 .more { margin-left: auto; font-size: 12px; font-weight: normal; }
-.grid { display: grid; grid-template-columns: repeat(auto-fill, minmax(112px, 1fr)); gap: 14px 12px; }
+.grid { display: grid; grid-template-columns: repeat(auto-fill, minmax(126px, 1fr)); gap: 14px 12px; }
 .card { display: flex; flex-direction: column; align-items: center; padding: 8px 6px 10px; border-radius: 10px; color: #2b3440;
   border: 1px solid transparent; transition: transform .12s, box-shadow .12s, border-color .12s; text-align: center; }
 .card:hover { transform: translateY(-2px); border-color: #bcdaf2; box-shadow: 0 6px 16px rgba(4, 96, 163, .18); color: #0460a3; }
 .card img { width: 96px; height: 96px; border-radius: 12px; box-shadow: 0 2px 6px rgba(0, 0, 0, .18); }
 .card .name { margin-top: 7px; font-weight: bold; font-size: 13px; max-width: 100%; white-space: nowrap; overflow: hidden; text-overflow: ellipsis; }
 .card .meta { font-size: 11px; color: #8a97a5; }
+.card .pic { display: flex; flex-direction: column; align-items: center; color: inherit; max-width: 100%; }
 .card .acts { display: flex; gap: 6px; margin-top: 6px; }
+.card .acts .btn { padding: 4px 11px; }
 .btn { display: inline-block; padding: 5px 14px; border-radius: 15px; background: linear-gradient(180deg, #3d9de0, #0460a3); color: #fff;
   font-size: 12px; box-shadow: 0 2px 4px rgba(4, 96, 163, .3); white-space: nowrap; }
 .btn:hover { color: #fff; background: linear-gradient(180deg, #52aceb, #0b6cb3); }
