@@ -520,7 +520,7 @@ QString SitePages::notFound() const
 <h2 style="justify-content:center">%1</h2>
 <p>您要访问的页面不存在或已被删除，请检查地址是否正确。</p>
 <p><a class="btn" href="/">返回首页</a></p></div>)html")
-                                                 .arg(QLatin1String(NotFoundText))
+                                                 .arg(QString::fromUtf8(NotFoundText))
         + footer() + QLatin1String("</div>");
     return document(QString::fromUtf8(NotFoundText), body);
 }

@@ -21,8 +21,9 @@ img { border: 0; display: block; }
 .logo .mark { width: 36px; height: 36px; border-radius: 10px; background: #fff; color: #0460a3; display: grid; place-items: center;
   font-size: 20px; box-shadow: inset 0 -3px 0 rgba(4, 96, 163, .25); }
 .logo small { display: block; font-size: 11px; font-weight: normal; letter-spacing: 2px; opacity: .8; }
-.nav { display: flex; gap: 4px; flex: 1; }
-.nav a { color: #e6f2fc; padding: 6px 12px; border-radius: 16px; font-size: 14px; }
+.nav { display: flex; gap: 4px; flex: 1; min-width: 0; overflow: hidden; }
+.nav a { color: #e6f2fc; padding: 6px 12px; border-radius: 16px; font-size: 14px; white-space: nowrap; }
+@media (max-width: 960px) { .top .search { display: none; } .nav a { padding: 6px 8px; } }
 .nav a:hover, .nav a.on { background: rgba(255, 255, 255, .18); color: #fff; }
 .search { display: flex; background: #fff; border-radius: 18px; overflow: hidden; box-shadow: inset 0 1px 3px rgba(0, 0, 0, .15); }
 .search input { border: 0; outline: 0; padding: 7px 12px; width: 170px; font: inherit; color: #2b3440; background: transparent; }
