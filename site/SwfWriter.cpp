@@ -156,12 +156,12 @@ QByteArray shape(int id, const QColor& colour, const QList<QPoint>& points)
     return out.take();
 }
 
-QList<QPoint> regularPolygon(int corners, int radius, double turn = 0)
+QList<QPoint> ellipse(int corners, int radiusX, int radiusY, double turn = 0)
 {
     QList<QPoint> points;
     for (int i = 0; i < corners; ++i) {
         const double angle = turn + 2 * M_PI * i / corners;
-        points.append(QPoint(qRound(radius * std::cos(angle)), qRound(radius * std::sin(angle))));
+        points.append(QPoint(qRound(radiusX * std::cos(angle)), qRound(radiusY * std::sin(angle))));
     }
     return points;
 }
@@ -203,7 +203,8 @@ QByteArray place(int depth, int character, double x, double y, double angle)
 
 QByteArray Write(const SwfMovie& movie)
 {
-    enum Character { Ground = 1, Sun = 2, Diamond = 3 };
+    enum Character { Ground = 1, Sun = 2, Cloud = 3, Diamond = 4 };
+    enum Depth { GroundDepth = 1, SunDepth, FirstCloudDepth, SecondCloudDepth, DiamondDepth };
     const int w = movie.width;
     const int h = movie.height;
     const int groundTop = h * 3 / 4;
@@ -220,8 +221,10 @@ QByteArray Write(const SwfMovie& movie)
         shape(Ground, movie.ground,
               {QPoint(0, 0), QPoint(w * Twips, 0), QPoint(w * Twips, (h - groundTop) * Twips),
                QPoint(0, (h - groundTop) * Twips)}));
-    tag(body, DefineShape, shape(Sun, movie.accent.lighter(125), regularPolygon(12, h / 7 * Twips)));
-    tag(body, DefineShape, shape(Diamond, movie.accent, regularPolygon(4, h / 8 * Twips, -M_PI / 2)));
+    tag(body, DefineShape, shape(Sun, movie.accent.lighter(125), ellipse(12, h / 7 * Twips, h / 7 * Twips)));
+    tag(body, DefineShape, shape(Cloud, QColor(255, 255, 255), ellipse(16, h / 6 * Twips, h / 16 * Twips)));
+    const int diamond = h / 8 * Twips;
+    tag(body, DefineShape, shape(Diamond, movie.accent, ellipse(4, diamond, diamond, -M_PI / 2)));
 
     const double radius = h / 8.0;
     for (int frame = 0; frame < movie.frames; ++frame) {
@@ -229,12 +232,20 @@ QByteArray Write(const SwfMovie& movie)
         // Across and back once per loop, with two hops each way.
         const double x = radius + (w - 2 * radius) * (1 - std::abs(1 - 2 * phase));
         const double y = groundTop - radius - std::abs(std::sin(phase * 4 * M_PI)) * h / 3.0;
+        // The clouds sway in opposite directions, back where they started when the movie loops.
+        const double sway = std::sin(phase * 2 * M_PI) * w * 0.06;
+        const double firstCloud = w * 0.22 + sway;
+        const double secondCloud = w * 0.55 - sway;
         if (frame == 0) {
-            tag(body, PlaceObject2, place(1, Ground, 0, groundTop, 0));
-            tag(body, PlaceObject2, place(2, Sun, w * 0.82, h * 0.2, 0));
-            tag(body, PlaceObject2, place(3, Diamond, x, y, 0));
+            tag(body, PlaceObject2, place(GroundDepth, Ground, 0, groundTop, 0));
+            tag(body, PlaceObject2, place(SunDepth, Sun, w * 0.82, h * 0.2, 0));
+            tag(body, PlaceObject2, place(FirstCloudDepth, Cloud, firstCloud, h * 0.16, 0));
+            tag(body, PlaceObject2, place(SecondCloudDepth, Cloud, secondCloud, h * 0.32, 0));
+            tag(body, PlaceObject2, place(DiamondDepth, Diamond, x, y, 0));
         } else {
-            tag(body, PlaceObject2, place(3, 0, x, y, phase * 4 * M_PI));
+            tag(body, PlaceObject2, place(FirstCloudDepth, 0, firstCloud, h * 0.16, 0));
+            tag(body, PlaceObject2, place(SecondCloudDepth, 0, secondCloud, h * 0.32, 0));
+            tag(body, PlaceObject2, place(DiamondDepth, 0, x, y, phase * 4 * M_PI));
         }
         tag(body, ShowFrame, QByteArray());
     }

@@ -4,7 +4,7 @@
 #include <QColor>
 
 // A small uncompressed Flash movie without text: a coloured stage with a ground band,
-// a sun and a diamond that bounces and turns across the stage, looping.
+// a sun, two swaying clouds and a diamond that bounces and turns across the stage, looping.
 struct SwfMovie {
     int width = 550;  // pixels
     int height = 400; // pixels

@@ -196,7 +196,7 @@ void TestSwfWriter::movieReadsBack()
         in.seek(body + length);
     }
     QVERIFY(background);
-    QCOMPARE(shapes, 3);
+    QCOMPARE(shapes, 4);
     QCOMPARE(shownFrames, movie.frames);
     QCOMPARE(in.bytePosition(), swf.size());
 }
