@@ -68,6 +68,16 @@ TopicServer::TopicServer(const QString& topic, QObject* parent)
 
 bool TopicServer::listen()
 {
+    return serve(false);
+}
+
+bool TopicServer::replace()
+{
+    return serve(true);
+}
+
+bool TopicServer::serve(bool replaceLiveServer)
+{
     const QString path = TopicSocketPath(m_topic);
     // Two processes starting at once must not both decide they are the only one.
     QLockFile lock(path + QStringLiteral(".lock"));
@@ -76,9 +86,7 @@ bool TopicServer::listen()
         return false;
     }
     // Listening replaces whatever socket file is there, so a live server is asked first.
-    QLocalSocket probe;
-    probe.connectToServer(path);
-    if (probe.waitForConnected(200)) {
+    if (!replaceLiveServer && TopicIsServed(m_topic)) {
         m_error = QStringLiteral("topic %1 is served by another process").arg(m_topic);
         return false;
     }
@@ -113,6 +121,13 @@ void TopicServer::acceptConnections()
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         readFrames(socket, this);
     }
+}
+
+bool TopicIsServed(const QString& topic, int timeoutMs)
+{
+    QLocalSocket probe;
+    probe.connectToServer(TopicSocketPath(topic));
+    return probe.waitForConnected(timeoutMs);
 }
 
 bool SendExecute(const QString& topic, const QStringList& commands, int timeoutMs)

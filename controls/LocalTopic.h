@@ -15,6 +15,8 @@ public:
     // Starts serving. A socket left behind by a process that no longer answers is
     // replaced; a live server of the same topic makes this fail.
     bool listen();
+    // Serves the topic even where a process still holds it without answering.
+    bool replace();
     void close();
     bool isListening() const;
     QString errorString() const;
@@ -23,6 +25,7 @@ signals:
     void executed(const QString& command);
 
 private:
+    bool serve(bool replaceLiveServer);
     void acceptConnections();
 
     QString m_topic;
@@ -32,6 +35,9 @@ private:
 
 // The socket path of `topic` for this user and this installation.
 QString TopicSocketPath(const QString& topic);
+
+// True when a process serves `topic` now.
+bool TopicIsServed(const QString& topic, int timeoutMs = 200);
 
 // Sends the commands in order over one connection; true when every one was
 // acknowledged within `timeoutMs` in all.

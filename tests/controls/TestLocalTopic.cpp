@@ -1,4 +1,5 @@
 #include "LocalTopic.h"
+#include "TopicServerThread.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -12,51 +13,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace {
 
-// Serves a topic on its own thread, so that the blocking sender in the test's
-// thread gets its acknowledgements.
-class ServerThread {
-public:
-    explicit ServerThread(const QString& topic)
-    {
-        m_context.moveToThread(&m_thread);
-        m_thread.start();
-        QMetaObject::invokeMethod(
-            &m_context,
-            [this, topic] {
-                m_server = new TopicServer(topic);
-                QObject::connect(m_server, &TopicServer::executed, m_server, [this](const QString& command) {
-                    QMutexLocker lock(&m_mutex);
-                    m_received << command;
-                });
-                m_listening = m_server->listen();
-            },
-            Qt::BlockingQueuedConnection);
-    }
-    ~ServerThread()
-    {
-        QMetaObject::invokeMethod(&m_context, [this] { delete m_server; }, Qt::BlockingQueuedConnection);
-        m_thread.quit();
-        m_thread.wait();
-    }
-    bool listening() const { return m_listening; }
-    QStringList received()
-    {
-        QMutexLocker lock(&m_mutex);
-        return m_received;
-    }
-
-private:
-    QThread m_thread;
-    QObject m_context;
-    TopicServer* m_server = nullptr;
-    bool m_listening = false;
-    QMutex m_mutex;
-    QStringList m_received;
-};
-
-} // namespace
 
 class TestLocalTopic : public QObject {
     Q_OBJECT
@@ -88,7 +45,7 @@ void TestLocalTopic::commandsArriveWholeAndInOrder_data()
 void TestLocalTopic::commandsArriveWholeAndInOrder()
 {
     QFETCH(QStringList, commands);
-    ServerThread server(QStringLiteral("Tavolin|FormTavolin"));
+    TopicServerThread server(QStringLiteral("Tavolin|FormTavolin"));
     QVERIFY(server.listening());
     QVERIFY(SendExecute(QStringLiteral("Tavolin|FormTavolin"), commands, 5000));
     QCOMPARE(server.received(), commands);
@@ -96,7 +53,7 @@ void TestLocalTopic::commandsArriveWholeAndInOrder()
 
 void TestLocalTopic::separateSendersKeepTheirOrder()
 {
-    ServerThread server(QStringLiteral("Corvane|CorvaneDDE"));
+    TopicServerThread server(QStringLiteral("Corvane|CorvaneDDE"));
     QVERIFY(server.listening());
     QStringList sent;
     for (int i = 0; i < 20; ++i) {
@@ -126,7 +83,7 @@ void TestLocalTopic::staleSocketIsReplaced()
     ::close(fd);
     QVERIFY(QFileInfo::exists(QString::fromLocal8Bit(path)));
 
-    ServerThread server(QStringLiteral("Stale|Topic"));
+    TopicServerThread server(QStringLiteral("Stale|Topic"));
     QVERIFY(server.listening());
     QVERIFY(SendExecute(QStringLiteral("Stale|Topic"), {"Show"}, 2000));
     QCOMPARE(server.received(), QStringList("Show"));
@@ -134,7 +91,7 @@ void TestLocalTopic::staleSocketIsReplaced()
 
 void TestLocalTopic::liveServerIsNotReplaced()
 {
-    ServerThread first(QStringLiteral("Tavolin|FormTavolin"));
+    TopicServerThread first(QStringLiteral("Tavolin|FormTavolin"));
     QVERIFY(first.listening());
     TopicServer second(QStringLiteral("Tavolin|FormTavolin"));
     QVERIFY(!second.listen());
@@ -144,7 +101,7 @@ void TestLocalTopic::liveServerIsNotReplaced()
 
 void TestLocalTopic::socketIsForThisUserOnly()
 {
-    ServerThread server(QStringLiteral("Private|Topic"));
+    TopicServerThread server(QStringLiteral("Private|Topic"));
     QVERIFY(server.listening());
     const QFileInfo socket(TopicSocketPath(QStringLiteral("Private|Topic")));
     QVERIFY(socket.exists());
@@ -154,7 +111,7 @@ void TestLocalTopic::socketIsForThisUserOnly()
 
 void TestLocalTopic::oversizedFrameIsRefused()
 {
-    ServerThread server(QStringLiteral("Big|Topic"));
+    TopicServerThread server(QStringLiteral("Big|Topic"));
     QVERIFY(server.listening());
     QLocalSocket socket;
     socket.connectToServer(TopicSocketPath(QStringLiteral("Big|Topic")));

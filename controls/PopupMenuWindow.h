@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+// The popup that stands in for the platform's owner-drawn menu: it lays the module's
+// items out top to bottom, highlights the one under the pointer and posts the chosen
+// identifier to its owner as a command event.
+class PopupMenuWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PopupMenuWindow(QWidget* owner);
+
+    // Index of the item at a point of the popup, or -1.
+    int itemAt(QPoint point) const;
+    int highlighted() const { return m_highlighted; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QRect itemRect(int index) const;
+    void setHighlighted(int index);
+    void choose(int index);
+
+    QPointer<QWidget> m_owner;
+    int m_highlighted = -1;
+};

@@ -1,0 +1,111 @@
+#include "SitePage.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+
+namespace {
+
+// How long an activation stays the explanation of a new-window request.
+constexpr qint64 ActivationLifetimeMs = 2000;
+// The console message of an activation may trail the request slightly.
+constexpr int ResolveDelayMs = 60;
+
+QString activationScript()
+{
+    // document.open() erases the listeners; a probe event tells when to add them again.
+    return QStringLiteral(R"JS(
+(function () {
+  var token = '%1';
+  function report(event) {
+    var node = event.target;
+    while (node && node.nodeType !== 1) node = node.parentNode;
+    var element = node && node.closest ? node.closest('a,area,input,button') : null;
+    if (!element) element = document.activeElement;
+    if (!element) return;
+    // A script address is reported as written; others as the absolute address.
+    var written = element.getAttribute('href') || '';
+    var href = /^\s*javascript:/i.test(written) ? written : (element.href || written);
+    console.log(token + JSON.stringify({ type: element.getAttribute('type') || '', href: href }));
+  }
+  function onKey(event) { if (event.key === 'Enter') report(event); }
+  var alive = false;
+  function probe() { alive = true; }
+  function arm() {
+    document.addEventListener('click', report, true);
+    document.addEventListener('auxclick', report, true);
+    document.addEventListener('keydown', onKey, true);
+    document.addEventListener('tavolin-probe', probe, true);
+  }
+  arm();
+  setInterval(function () {
+    alive = false;
+    document.dispatchEvent(new Event('tavolin-probe'));
+    if (!alive) arm();
+  }, 250);
+})();
+)JS")
+        .arg(SitePage::ActivationToken());
+}
+
+} // namespace
+
+QString SitePage::ActivationToken()
+{
+    static const QString token = QStringLiteral("tavolin-link-%1:").arg(QRandomGenerator::system()->generate64(), 16, 16,
+                                                                         QLatin1Char('0'));
+    return token;
+}
+
+SitePage::SitePage(QWebEngineProfile* profile, QObject* parent)
+    : QWebEnginePage(profile, parent)
+{
+    QWebEngineScript script;
+    script.setName(QStringLiteral("tavolin-link-activation"));
+    script.setSourceCode(activationScript());
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(true);
+    scripts().insert(script);
+
+    connect(this, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
+        // Not opening the request cancels it; the decision comes once the activation is in.
+        const QUrl requested = request.requestedUrl();
+        QTimer::singleShot(ResolveDelayMs, this, [this, requested] { resolveNewWindow(requested); });
+    });
+}
+
+void SitePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
+                                        const QString& source)
+{
+    if (!message.startsWith(ActivationToken())) {
+        QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
+        return;
+    }
+    const QJsonObject fields = QJsonDocument::fromJson(message.mid(ActivationToken().size()).toUtf8()).object();
+    m_lastActivation = {fields.value(QStringLiteral("type")).toString(),
+                        fields.value(QStringLiteral("href")).toString(), QUrl()};
+    m_lastActivationTime = QDateTime::currentMSecsSinceEpoch();
+    emit linkActivated(m_lastActivation);
+}
+
+void SitePage::resolveNewWindow(const QUrl& requested)
+{
+    LinkActivation link;
+    if (QDateTime::currentMSecsSinceEpoch() - m_lastActivationTime <= ActivationLifetimeMs)
+        link = m_lastActivation;
+    link.requestedUrl = requested;
+    // One activation explains one request.
+    m_lastActivationTime = 0;
+    if (m_handler && m_handler(link))
+        return;
+    if (requested.isValid() && (requested.scheme() == QLatin1String("http") || requested.scheme() == QLatin1String("https")))
+        QDesktopServices::openUrl(requested);
+}

@@ -1,0 +1,87 @@
+#include "MyBoxPainter.h"
+
+#include "MyBoxGrid.h"
+#include "TileComposer.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextLayout>
+
+MyBoxPainter::MyBoxPainter(TileComposer& composer, const QImage& background, const QImage& pageButtons,
+                           const QImage& moreGames)
+    : m_composer(composer)
+    , m_background(background)
+    , m_pageButtons(pageButtons)
+    , m_moreGamesTile(composer.compose(moreGames))
+{
+}
+
+QImage MyBoxPainter::tileOf(const MyBoxGrid& grid, int entry)
+{
+    if (grid.isMoreGames(entry))
+        return m_moreGamesTile;
+    return m_composer.tile(MyBoxGrid::ThumbnailKey(grid.entries().at(entry)));
+}
+
+void MyBoxPainter::paint(QPainter& painter, const MyBoxGrid& grid, int highlightedTile)
+{
+    if (!m_background.isNull())
+        painter.drawImage(0, 0, m_background);
+    for (int position = 0; position < MyBoxGrid::TilesPerPage; ++position)
+        paintTile(painter, grid, position, position == highlightedTile);
+    paintPageButtons(painter, grid);
+}
+
+void MyBoxPainter::paintTile(QPainter& painter, const MyBoxGrid& grid, int position, bool highlighted)
+{
+    const QRect caption = MyBoxGrid::TileCaptionRect(position);
+    painter.fillRect(caption, QColor(CaptionFill));
+    const int entry = grid.entryAt(position);
+    const QRect picture = MyBoxGrid::TilePictureRect(position);
+    if (entry < 0) {
+        painter.drawImage(picture.topLeft(), m_composer.compose(QImage()));
+        return;
+    }
+    const QImage tile = tileOf(grid, entry);
+    painter.drawImage(picture.topLeft(), highlighted ? TileComposer::Highlighted(tile) : tile);
+    DrawCaption(painter, caption, grid.entries().at(entry));
+}
+
+void MyBoxPainter::paintPageButtons(QPainter& painter, const MyBoxGrid& grid) const
+{
+    const int cell = MyBoxGrid::PageButtonSize;
+    for (int slot = 0; slot < grid.shownPageButtons(); ++slot) {
+        const QRect target = MyBoxGrid::PageButtonRect(slot);
+        painter.drawImage(target, m_pageButtons, QRect(grid.slotState(slot) * cell, 0, cell, cell));
+    }
+}
+
+void MyBoxPainter::DrawCaption(QPainter& painter, const QRect& rect, const QString& text)
+{
+    const QFontMetrics metrics(painter.font());
+    const int lineCount = std::max(1, rect.height() / metrics.lineSpacing());
+    QTextLayout layout(text, painter.font());
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(rect.width());
+        if (lines.size() == lineCount - 1) {
+            // The last line that fits takes the rest of the text, cut with an ellipsis.
+            lines << metrics.elidedText(text.mid(line.textStart()), Qt::ElideRight, rect.width());
+            break;
+        }
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    const int top = rect.top() + (lines.size() == 1 ? (rect.height() - metrics.height()) / 2 : 0);
+    painter.save();
+    painter.setClipRect(rect);
+    painter.setPen(QColor(51, 51, 51));
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(QRect(rect.left(), top + i * metrics.lineSpacing(), rect.width(), metrics.height()),
+                         Qt::AlignHCenter | Qt::AlignTop, lines[i]);
+    painter.restore();
+}
