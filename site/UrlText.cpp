@@ -26,25 +26,6 @@ int escapeAt(QByteArrayView text, qsizetype at)
     return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
 
-QString escapeBytes(const QString& text, bool (*keep)(uchar))
-{
-    static const char digits[] = "0123456789ABCDEF";
-    QString out;
-    const QByteArray utf8 = text.toUtf8();
-    out.reserve(utf8.size());
-    for (const char ch : utf8) {
-        const uchar byte = uchar(ch);
-        if (keep(byte)) {
-            out += QLatin1Char(ch);
-        } else {
-            out += QLatin1Char('%');
-            out += QLatin1Char(digits[byte >> 4]);
-            out += QLatin1Char(digits[byte & 15]);
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 std::optional<QByteArray> PercentDecodeStrict(QByteArrayView text)
@@ -104,15 +85,21 @@ QString NormalisePath(const QString& path)
 
 QString EscapeSpacesAndNonAscii(const QString& text)
 {
-    return escapeBytes(text, [](uchar byte) { return byte > 0x20 && byte < 0x7F; });
-}
-
-QString EscapeQueryValue(const QString& text)
-{
-    return escapeBytes(text, [](uchar byte) {
-        return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9')
-            || byte == '-' || byte == '.' || byte == '_' || byte == '~';
-    });
+    static const char digits[] = "0123456789ABCDEF";
+    QString out;
+    const QByteArray utf8 = text.toUtf8();
+    out.reserve(utf8.size());
+    for (const char ch : utf8) {
+        const uchar byte = uchar(ch);
+        if (byte > 0x20 && byte < 0x7F) {
+            out += QLatin1Char(ch);
+        } else {
+            out += QLatin1Char('%');
+            out += QLatin1Char(digits[byte >> 4]);
+            out += QLatin1Char(digits[byte & 15]);
+        }
+    }
+    return out;
 }
 
 } // namespace UrlText

@@ -18,7 +18,5 @@ QByteArray PercentDecodeLenient(QByteArrayView text);
 QString NormalisePath(const QString& path);
 // Spaces and every byte outside ASCII as "%XX" of its UTF-8 form; the rest unchanged.
 QString EscapeSpacesAndNonAscii(const QString& text);
-// Escapes everything but unreserved characters, for a query value.
-QString EscapeQueryValue(const QString& text);
 
 } // namespace UrlText
