@@ -1,0 +1,25 @@
+#pragma once
+
+#include "SiteCatalogue.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+// The site's files made once at start-up: every game's thumbnail (JPEG) and every
+// Flash game's movie, by their path below the site root.
+class SiteAssets {
+public:
+    struct Asset {
+        QByteArray type;
+        QByteArray bytes;
+    };
+
+    explicit SiteAssets(const SiteCatalogue& catalogue);
+
+    // The file at `path` (compared without regard to letter case), or null.
+    const Asset* find(const QString& path) const;
+
+private:
+    QHash<QString, Asset> m_assets;
+};

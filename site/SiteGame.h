@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+// How a game is played: one entry of its keyboard guide. `picture` names a picture of
+// the guide's sprite ("arrows", "space", "mouseleft", ...); otherwise `keys` holds key
+// caps, one character each.
+struct GameControl {
+    QString picture;
+    QString keys;
+    QString action;
+};
+
+enum class GameKind { Flash, Web };
+
+// One game of the demo site.
+struct SiteGame {
+    int id = 0;
+    QString name;
+    QString category;
+    GameKind kind = GameKind::Flash;
+    QColor colour;
+    int plays = 0;
+    int rating = 0; // 0..10, half stars
+    QString date;   // yyyy-MM-dd
+    QString summary;
+    QList<GameControl> controls;
+    bool featured = false;
+    // Played from the site rather than stored: the file address ends in "?nosave".
+    bool streamed = false;
+    // The thumbnail and movie are named by full address instead of a site path.
+    bool absoluteAddresses = false;
+
+    bool isWeb() const { return kind == GameKind::Web; }
+    // The first character, drawn large on the thumbnail.
+    QString glyph() const { return name.left(1).toUpper(); }
+};

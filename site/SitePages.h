@@ -1,0 +1,44 @@
+#pragma once
+
+#include "SiteCatalogue.h"
+
+#include <QString>
+
+// Builds every HTML page of the demo site. Addresses that leave the page whole (the
+// pages a command opens, web games) are written below `siteBase`, the address the
+// visitor reached the site by, ending in "/".
+class SitePages {
+public:
+    static constexpr int GamesPerListPage = 20;
+    // What the ad pane's host looks for to tell a missing page.
+    static constexpr const char* NotFoundText = "无法找到该页";
+
+    SitePages(const SiteCatalogue& catalogue, const QString& siteBase);
+
+    QString home() const;
+    QString contact() const;
+    QString clientDownload() const;
+    int flashPageCount() const;
+    QString flashList(int page) const;
+    QString hotRank() const;
+    QString webList() const;
+    QString featured() const;
+    // The featured page's first frame, which holds its list.
+    QString featuredFrame() const;
+    QString search(const QString& words) const;
+    QString gamePage(const SiteGame& game) const;
+    // The user's space strip; `user` is empty when nobody is logged in.
+    QString space(const QString& user) const;
+    QString adRight() const;
+    QString adDown() const;
+    QString notFound() const;
+
+private:
+    QString listCard(const SiteGame& game) const;
+    QString listAction(const SiteGame& game) const;
+    QString grid(const QList<SiteGame>& games) const;
+    QString portalHeader(const QString& current) const;
+
+    const SiteCatalogue& m_catalogue;
+    QString m_siteBase;
+};

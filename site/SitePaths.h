@@ -1,0 +1,19 @@
+#pragma once
+
+#include "SiteGame.h"
+
+#include <QString>
+
+// Where the site keeps each game's files and pages: paths below the site root, and
+// full addresses below a site base that ends in "/".
+namespace SitePaths {
+
+QString Thumbnail(const SiteGame& game);
+QString Movie(const SiteGame& game);
+QString GamePage(const SiteGame& game);
+QString WebGame(const SiteGame& game);
+QString FlashList(int page);
+// `siteBase` followed by `path` without its leading "/".
+QString Absolute(const QString& siteBase, const QString& path);
+
+} // namespace SitePaths
