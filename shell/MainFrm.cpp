@@ -1,6 +1,7 @@
 #include "MainFrm.h"
 
 #include "CTabItem.h"
+#include "CorvaneLink.h"
 #include "CTabItems.h"
 #include "Catalogue.h"
 #include "GlobalSettings.h"
