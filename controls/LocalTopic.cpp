@@ -18,6 +18,12 @@ namespace {
 constexpr quint32 MaxCommandBytes = 1 << 20;
 constexpr char Acknowledged = 'A';
 
+QString& installationFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 QString runtimeFolder()
 {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -46,13 +52,16 @@ void readFrames(QLocalSocket* socket, TopicServer* server)
 
 } // namespace
 
+void SetTopicInstallation(const QString& folder)
+{
+    installationFolder() = QDir::cleanPath(folder);
+}
+
 QString TopicSocketPath(const QString& topic)
 {
     // Two installations of the programs must not answer for each other.
-    const QByteArray installation = QCryptographicHash::hash(QCoreApplication::applicationDirPath().toUtf8(),
-                                                             QCryptographicHash::Sha1)
-                                        .toHex()
-                                        .left(10);
+    const QString folder = installationFolder().isEmpty() ? QCoreApplication::applicationDirPath() : installationFolder();
+    const QByteArray installation = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(10);
     QString name = topic;
     name.replace(QLatin1Char('|'), QLatin1Char('.')).replace(QLatin1Char('/'), QLatin1Char('_'));
     return QStringLiteral("%1/tavolin-%2-%3-%4").arg(runtimeFolder()).arg(getuid()).arg(QString::fromLatin1(installation), name);

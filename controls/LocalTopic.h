@@ -33,6 +33,9 @@ private:
     QLocalServer m_server;
 };
 
+// The application folder whose programs share topics; the running program's folder
+// unless set.
+void SetTopicInstallation(const QString& folder);
 // The socket path of `topic` for this user and this installation.
 QString TopicSocketPath(const QString& topic);
 

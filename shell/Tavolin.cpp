@@ -1,5 +1,7 @@
 // The main program: fill the settings record, hand over to a running instance or
 // become the one, and show the main frame.
+#include "GlobalSettings.h"
+#include "LocalTopic.h"
 #include "MainFrm.h"
 #include "SingleInstance.h"
 #include "SubMain.h"
@@ -19,6 +21,7 @@ int main(int argc, char** argv)
     app.setFont(font);
 
     SubMain::FillGlobalSettings();
+    SetTopicInstallation(Settings().AppPath);
     SingleInstance instance;
     if (instance.claim(app.arguments().mid(1)) == SingleInstance::Outcome::Forwarded)
         return 0;

@@ -1,0 +1,394 @@
+// The main program's window against the bundled demo site, with real web views.
+#include "CTabItem.h"
+#include "CTabItems.h"
+#include "Catalogue.h"
+#include "DatabaseCycle.h"
+#include "GlobalSettings.h"
+#include "LocalTopic.h"
+#include "MainFrm.h"
+#include "MainGame.h"
+#include "MainMe.h"
+#include "MdlMenu.h"
+#include "SingleInstance.h"
+#include "SitePage.h"
+#include "SubMain.h"
+#include "iButton.h"
+#include "uTab.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineView>
+
+namespace {
+
+QImage filled(QColor colour)
+{
+    QImage image(120, 90, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+class TestMainFrame : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void opensWithBothFixedTabs();
+    void emptyCatalogueLeadsToTheFinder();
+    void gridFollowsTheCatalogue_data();
+    void gridFollowsTheCatalogue();
+    void nameWithSpacesFindsItsThumbnail();
+    void favouritesFilter();
+    void deleteRemovesEveryRowOfTheName();
+    void gameMenuDispatchesToTheSelectedGame();
+    void closeButtonFollowsTheSetting_data();
+    void closeButtonFollowsTheSetting();
+    void advertisementArmsTheCornerPopup();
+    void spacePageLoginRequestIsCancelled();
+    void secondStartRestoresTheFirst();
+    void screenshots();
+
+private:
+    void addGames(int count, const QString& prefix = QStringLiteral("游戏"));
+    QPoint tileCentre(int position) const;
+    void saveScreen(const QString& name);
+
+    QProcess m_site;
+    QString m_siteBase;
+    std::unique_ptr<QTemporaryDir> m_app;
+    std::unique_ptr<MainFrm> m_frame;
+};
+
+void TestMainFrame::initTestCase()
+{
+    m_site.setProgram(QStringLiteral(TAVOLIN_SITE_PROGRAM));
+    m_site.setArguments({"--port", "0"});
+    m_site.start();
+    QVERIFY(m_site.waitForStarted(10000));
+    QVERIFY(m_site.waitForReadyRead(10000));
+    const QString first = QString::fromUtf8(m_site.readLine()).trimmed();
+    QVERIFY2(first.startsWith("listening on 127.0.0.1:"), qPrintable(first));
+    m_siteBase = QStringLiteral("http://%1/").arg(first.mid(QStringLiteral("listening on ").size()));
+}
+
+void TestMainFrame::cleanupTestCase()
+{
+    m_site.terminate();
+    m_site.waitForFinished(5000);
+}
+
+void TestMainFrame::init()
+{
+    // A fresh application folder with the built skin.
+    m_app = std::make_unique<QTemporaryDir>();
+    QVERIFY(QFile::link(QStringLiteral(TAVOLIN_APP_DIR "/Skin"), m_app->filePath("Skin")));
+    QVERIFY(QDir(m_app->path()).mkpath("Jpgs"));
+    SetGlobalSettings(SubMain::MakeGlobalSettings(m_app->path(), m_siteBase));
+    SetTopicInstallation(m_app->path());
+    m_frame = std::make_unique<MainFrm>();
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+}
+
+void TestMainFrame::cleanup()
+{
+    if (QWidget* popup = MdlMenu::CurrentPopup())
+        popup->close();
+    m_frame.reset();
+    m_app.reset();
+}
+
+void TestMainFrame::addGames(int count, const QString& prefix)
+{
+    for (int i = 0; i < count; ++i)
+        QVERIFY(Catalogue::AddSavedFlashGame(QStringLiteral("%1 %2").arg(prefix).arg(i), "", m_siteBase));
+    m_frame->myBox()->LoadGameList(Catalogue::GameList::OnLoad);
+}
+
+QPoint TestMainFrame::tileCentre(int position) const
+{
+    return MyBoxGrid::TilePictureRect(position).center();
+}
+
+void TestMainFrame::saveScreen(const QString& name)
+{
+    const QString folder = qEnvironmentVariable("TAVOLIN_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name));
+}
+
+void TestMainFrame::opensWithBothFixedTabs()
+{
+    uTab* strip = m_frame->strip();
+    QCOMPARE(m_frame->size(), QSize(801, 589));
+    QCOMPARE(strip->geometry(), QRect(45, 8, 660, 25));
+    QCOMPARE(strip->hContainerWnd()->geometry(), QRect(4, 34, 791, 550));
+    QCOMPARE(strip->TabItems()->Count(), 2);
+    for (int i : {0, 1}) {
+        QVERIFY(strip->TabItems()->Item(i)->HideButton());
+        QVERIFY(strip->TabItems()->Item(i)->LockSize());
+    }
+    QCOMPARE(strip->TabItems()->Item(0)->Caption(), QStringLiteral("我的盒子"));
+    QCOMPARE(strip->TabItems()->Item(1)->Caption(), QStringLiteral("找游戏"));
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("mivo盒子"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_frame->finder()->view()->url().path(), QStringLiteral("//tavolin/html/topleft/0.html"),
+                              15000);
+}
+
+void TestMainFrame::emptyCatalogueLeadsToTheFinder()
+{
+    const MyBoxGrid& grid = m_frame->myBox()->grid();
+    QCOMPARE(grid.entryCount(), 1);
+    QCOMPARE(grid.pageCount(), 1);
+    QVERIFY(grid.isMoreGames(0));
+    QCOMPARE(m_frame->strip()->Selected(), 0);
+    QTest::mouseClick(m_frame->myBox(), Qt::LeftButton, Qt::NoModifier, tileCentre(0));
+    QCOMPARE(m_frame->strip()->Selected(), 1);
+    QVERIFY(m_frame->finder()->isVisible());
+}
+
+void TestMainFrame::gridFollowsTheCatalogue_data()
+{
+    QTest::addColumn<int>("games");
+    QTest::addColumn<int>("tiles");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<bool>("moreGames");
+    QTest::newRow("19") << 19 << 20 << 1 << true;
+    QTest::newRow("20") << 20 << 20 << 1 << false;
+    QTest::newRow("21") << 21 << 21 << 2 << false;
+}
+
+void TestMainFrame::gridFollowsTheCatalogue()
+{
+    QFETCH(int, games);
+    QFETCH(int, tiles);
+    QFETCH(int, pages);
+    QFETCH(bool, moreGames);
+    addGames(games);
+    const MyBoxGrid& grid = m_frame->myBox()->grid();
+    QCOMPARE(grid.entryCount(), tiles);
+    QCOMPARE(grid.pageCount(), pages);
+    QCOMPARE(grid.isMoreGames(tiles - 1), moreGames);
+    QCOMPARE(grid.entries().first(), QStringLiteral("游戏 %1").arg(games - 1)); // newest first
+    if (pages == 2) {
+        QTest::mouseClick(m_frame->myBox(), Qt::LeftButton, Qt::NoModifier, MyBoxGrid::PageButtonRect(1).center());
+        QCOMPARE(grid.currentPage(), 1);
+        QCOMPARE(grid.tilesOnCurrentPage(), 1);
+    }
+}
+
+void TestMainFrame::nameWithSpacesFindsItsThumbnail()
+{
+    QVERIFY(filled(QColor(220, 30, 30)).save(m_app->filePath("Jpgs/FireBoy2.jpg"), "JPG", 100));
+    QVERIFY(Catalogue::AddSavedFlashGame("Fire Boy 2", "", ""));
+    m_frame->myBox()->LoadGameList(Catalogue::GameList::OnLoad);
+    QCOMPARE(m_frame->myBox()->grid().entries().first(), QStringLiteral("Fire Boy 2"));
+    const QImage page = m_frame->myBox()->grab().toImage();
+    const QColor middle = page.pixelColor(tileCentre(0));
+    QVERIFY2(middle.red() > 180 && middle.green() < 80, qPrintable(middle.name()));
+}
+
+void TestMainFrame::favouritesFilter()
+{
+    addGames(3);
+    MainMe* box = m_frame->myBox();
+    box->setSelectedGame(QStringLiteral("游戏 1"));
+    box->FavoriteRun();
+    QCOMPARE(box->grid().entries(), QStringList({"游戏 1", "更多游戏"}));
+    QTest::mouseClick(box->allGamesButton(), Qt::LeftButton);
+    QTRY_COMPARE(box->grid().entryCount(), 4);
+    QVERIFY(box->allGamesButton()->Locked());
+    QVERIFY(!box->favouritesButton()->Locked());
+    QTest::mouseClick(box->favouritesButton(), Qt::LeftButton);
+    QTRY_COMPARE(box->grid().entries(), QStringList({"游戏 1", "更多游戏"}));
+    QVERIFY(box->favouritesButton()->Locked());
+    box->FavoriteDel();
+    QCOMPARE(box->grid().entries(), QStringList("更多游戏"));
+}
+
+void TestMainFrame::deleteRemovesEveryRowOfTheName()
+{
+    addGames(2);
+    QVERIFY(Catalogue::AddWebGame(QStringLiteral("游戏 0"), "http://127.0.0.1:1/", ""));
+    MainMe* box = m_frame->myBox();
+    box->setSelectedGame(QStringLiteral("游戏 0"));
+    box->Image_Del();
+    QVERIFY(Catalogue::FindGame(QStringLiteral("游戏 0")).isEmpty());
+    QCOMPARE(box->grid().entries(), QStringList({"游戏 1", "更多游戏"}));
+}
+
+void TestMainFrame::gameMenuDispatchesToTheSelectedGame()
+{
+    addGames(2);
+    MainMe* box = m_frame->myBox();
+    QTest::mouseClick(box, Qt::RightButton, Qt::NoModifier, tileCentre(1));
+    QCOMPARE(box->selectedGame(), QStringLiteral("游戏 0"));
+    QTRY_VERIFY(MdlMenu::CurrentPopup());
+    QCOMPARE(MdlMenu::MenuItems().size(), 7);
+    // "收藏游戏" is the fourth item; a menu command reaches the page as an event.
+    QCoreApplication::postEvent(box, new MdlMenu::MenuCommandEvent(103));
+    QTRY_COMPARE(box->grid().entries(), QStringList({"游戏 0", "更多游戏"}));
+    QCOMPARE(Catalogue::GameNames(Catalogue::GameList::Favourites), QStringList("游戏 0"));
+    // The main menu built later takes over the identifiers.
+    QTest::mouseClick(m_frame->menuButton(), Qt::LeftButton);
+    QTRY_COMPARE(MdlMenu::MenuItems().size(), 8);
+    QTRY_VERIFY_WITH_TIMEOUT(m_frame->cornerPopupTimer().isActive(), 15000);
+    QCoreApplication::sendEvent(m_frame.get(), new MdlMenu::MenuCommandEvent(105));
+    QVERIFY(!m_frame->cornerPopupTimer().isActive());
+}
+
+void TestMainFrame::closeButtonFollowsTheSetting_data()
+{
+    QTest::addColumn<bool>("hides");
+    QTest::addColumn<bool>("withTray");
+    QTest::newRow("quit") << false << false;
+    QTest::newRow("hide without a tray minimises") << true << false;
+    QTest::newRow("hide to the tray") << true << true;
+}
+
+void TestMainFrame::closeButtonFollowsTheSetting()
+{
+    QFETCH(bool, hides);
+    QFETCH(bool, withTray);
+    QProcess trayHost;
+    if (withTray) {
+        trayHost.start(QStringLiteral("trayer"), {"--edge", "bottom", "--widthtype", "pixel", "--width", "64"});
+        QVERIFY(trayHost.waitForStarted(5000));
+        if (!QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 5000))
+            QSKIP("the tray host did not come up");
+        // A new icon registers with the host that is there now.
+        m_frame.reset();
+        m_frame = std::make_unique<MainFrm>();
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+    QVERIFY(Catalogue::SetCloseHidesWindow(hides));
+    QSignalSpy quitting(m_frame.get(), &MainFrm::quitting);
+    QTest::mouseClick(m_frame->closeButton(), Qt::LeftButton);
+    if (!hides) {
+        QCOMPARE(quitting.count(), 1);
+        QTRY_VERIFY(!m_frame->isVisible());
+    } else if (withTray) {
+        QTRY_VERIFY(!m_frame->isVisible());
+        QCOMPARE(quitting.count(), 0);
+        m_frame->showFromTray();
+        QVERIFY(m_frame->isVisible());
+    } else {
+        QTRY_VERIFY(m_frame->isMinimized());
+        QVERIFY(m_frame->isVisible());
+        QCOMPARE(quitting.count(), 0);
+    }
+    trayHost.terminate();
+    trayHost.waitForFinished(3000);
+}
+
+void TestMainFrame::advertisementArmsTheCornerPopup()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(m_frame->cornerPopupTimer().isActive(), 15000);
+    QCOMPARE(m_frame->cornerPopupTimer().interval(), 5000);
+    m_frame->stopCornerPopupTimer();
+    // A missing advertisement page carries the page-not-found text: no pop-up then.
+    QSignalSpy loaded(m_frame->advertisementPane(), &QWebEngineView::loadFinished);
+    m_frame->advertisementPane()->load(QUrl(m_siteBase + "tavolin/html/ad/missing.html"));
+    QVERIFY(loaded.wait(15000));
+    QTest::qWait(300);
+    QVERIFY(!m_frame->cornerPopupTimer().isActive());
+}
+
+void TestMainFrame::spacePageLoginRequestIsCancelled()
+{
+    MainMe* box = m_frame->myBox();
+    QSignalSpy requests(box, &MainMe::elementTypeRequested);
+    QWebEngineView* view = box->spaceView();
+    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!view->page()->isLoading() && view->url().path().endsWith("space1.php"), 15000);
+    const auto findLink = [&]() -> QVariantList {
+        QVariant centre;
+        bool done = false;
+        view->page()->runJavaScript("(function(){var a=document.querySelector('a[type=\\\"8\\\"]');if(!a)return null;"
+                                    "var r=a.getBoundingClientRect();return [r.left+r.width/2,r.top+r.height/2];})()",
+                                    [&](const QVariant& v) {
+                                        centre = v;
+                                        done = true;
+                                    });
+        return QTest::qWaitFor([&] { return done; }, 5000) ? centre.toList() : QVariantList();
+    };
+    QVariantList centre;
+    QTRY_VERIFY_WITH_TIMEOUT((centre = findLink()).size() == 2, 15000);
+    const QPoint at(centre[0].toInt(), centre[1].toInt());
+    QTest::mouseClick(view->focusProxy(), Qt::LeftButton, Qt::NoModifier, at);
+    QTRY_COMPARE_WITH_TIMEOUT(requests.count(), 1, 10000);
+    QCOMPARE(requests[0][0].toInt(), 8);
+}
+
+void TestMainFrame::secondStartRestoresTheFirst()
+{
+    // The installed program answers for its own folder.
+    SetTopicInstallation(QStringLiteral(TAVOLIN_APP_DIR));
+    SingleInstance first;
+    QCOMPARE(first.claim({}), SingleInstance::Outcome::First);
+    connect(&first, &SingleInstance::commandReceived, m_frame.get(), &MainFrm::executeCommand);
+    m_frame->showMinimized();
+    QTRY_VERIFY(m_frame->isMinimized());
+
+    // The real program, started again from the same installation, hands over and ends.
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TAVOLIN_SITE_BASE", m_siteBase);
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(TAVOLIN_APP_DIR "/Tavolin"), {});
+    QVERIFY(second.waitForStarted(10000));
+    const bool ended = QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
+    if (!ended) {
+        second.kill();
+        second.waitForFinished(5000);
+    }
+    QVERIFY2(ended, "the second start did not hand over and end");
+    QCOMPARE(second.exitCode(), 0);
+    QTRY_VERIFY(!m_frame->isMinimized());
+    QVERIFY(m_frame->isVisible());
+}
+
+void TestMainFrame::screenshots()
+{
+    if (qEnvironmentVariableIsEmpty("TAVOLIN_SCREENSHOT_DIR"))
+        QSKIP("set TAVOLIN_SCREENSHOT_DIR to write the screenshots");
+    for (int i = 0; i < 24; ++i) {
+        const QString name = QStringLiteral("游戏 %1").arg(i);
+        QImage thumbnail = filled(QColor::fromHsv((i * 37) % 360, 160, 220));
+        QPainter p(&thumbnail);
+        p.setPen(Qt::white);
+        p.setFont(QFont("WenQuanYi Micro Hei", 36));
+        p.drawText(thumbnail.rect(), Qt::AlignCenter, QString::number(i));
+        p.end();
+        thumbnail.save(m_app->filePath("Jpgs/" + QString(name).remove(' ') + ".jpg"), "JPG", 90);
+    }
+    addGames(24);
+    m_frame->move(0, 0);
+    QTest::qWait(2500);
+    QTest::mouseMove(m_frame->myBox(), tileCentre(6));
+    QTest::qWait(300);
+    saveScreen("mybox-hover.png");
+    QTest::mouseClick(m_frame->myBox(), Qt::RightButton, Qt::NoModifier, tileCentre(6));
+    QTest::qWait(300);
+    saveScreen("mybox-game-menu.png");
+    MdlMenu::CurrentPopup()->close();
+    m_frame->strip()->SetSelected(1);
+    QTest::qWait(2000);
+    saveScreen("finder.png");
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "TestMainFrame.moc"
