@@ -1,7 +1,14 @@
-// Writes a picture of image buttons in every state and progress bars in several
-// themes, to check the controls' look: render_controls OUTPUT.png
+// Writes one picture of the skinned toolkit as a user sees it: the tab strip in both
+// styles from the generated skin, image buttons in every state, progress bars in
+// several themes. gallery APP_FOLDER OUTPUT.png
+#include "CTabItem.h"
+#include "CTabItems.h"
+#include "GlobalSettings.h"
+#include "ITabForm.h"
 #include "ProgressBar.h"
+#include "SkinPath.h"
 #include "iButton.h"
+#include "uTab.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -9,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTest>
 
 namespace {
 
@@ -56,6 +64,43 @@ QLabel* Heading(const QString& text)
     return label;
 }
 
+// A page for the strips: a plain panel.
+class Page : public QWidget, public ITabForm {
+public:
+    QWidget* hwnd() override { return this; }
+};
+
+// A strip of five tabs: the second selected, the last hovered, the first without a
+// close button.
+uTab* Strip(int style, int width, std::vector<std::unique_ptr<QWidget>>& keep)
+{
+    auto* strip = new uTab(style == 0 ? TabSkinFormat::Png : TabSkinFormat::ColourKeyedBmp);
+    strip->SetTabStyle(style);
+    strip->setFixedSize(width, style == 0 ? 25 : 32);
+    auto* container = new QWidget;
+    keep.emplace_back(container);
+    strip->SethContainerWnd(container);
+    const QStringList captions{"我的盒子", "找游戏", "植物大战僵尸", "Star Pilot 2", "连连看"};
+    for (const QString& caption : captions)
+        strip->TabItems()->Add(caption, new Page);
+    strip->TabItems()->Item(0)->SetHideButton(true);
+    strip->LockReDraw(false);
+    strip->SetSelected(1);
+    return strip;
+}
+
+iButton* SkinButton(const QString& file, int state, int style = 0)
+{
+    auto* button = new iButton;
+    button->setStyle(style);
+    button->setBackPicture(QPixmap(SkinPath(file)));
+    if (state == 3)
+        button->setEnabled(false);
+    else
+        button->cMouseAction(state);
+    return button;
+}
+
 iButton* Button(const QPixmap& strip, int style, const QString& caption, int state, bool enabled = true)
 {
     auto* button = new iButton;
@@ -74,10 +119,17 @@ iButton* Button(const QPixmap& strip, int style, const QString& caption, int sta
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        qWarning("usage: render_controls OUTPUT.png");
+    if (argc < 3) {
+        qWarning("usage: gallery APP_FOLDER OUTPUT.png");
         return 2;
     }
+    GlobalSettings record;
+    record.AppPath = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
+    SetGlobalSettings(record);
+    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+    std::vector<std::unique_ptr<QWidget>> keep;
 
     QWidget panel;
     panel.setAutoFillBackground(true);
@@ -89,9 +141,24 @@ int main(int argc, char** argv)
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(10);
 
+    uTab* menuStrip = Strip(0, 660, keep);
+    uTab* browserStrip = Strip(1, 760, keep);
+    grid->addWidget(Heading(QStringLiteral("strip, style 0")), 0, 0);
+    grid->addWidget(menuStrip, 0, 1, 1, 5, Qt::AlignLeft);
+    grid->addWidget(Heading(QStringLiteral("strip, style 1")), 1, 0);
+    grid->addWidget(browserStrip, 1, 1, 1, 5, Qt::AlignLeft);
+
     const QStringList states { "normal", "hover", "pressed", "disabled" };
     for (int s = 0; s < 4; ++s)
-        grid->addWidget(Heading(states[s]), 0, s + 1, Qt::AlignCenter);
+        grid->addWidget(Heading(states[s]), 2, s + 1, Qt::AlignCenter);
+    const QStringList skinButtons{"menubtn.bmp", "min.bmp", "main_close.bmp", "game_all.bmp", "search.bmp",
+                                  "btn75_23.bmp", "corvane/tool_home.bmp"};
+    for (int b = 0; b < skinButtons.size(); ++b) {
+        grid->addWidget(Heading(skinButtons[b]), 3 + b, 0);
+        for (int s = 0; s < 4; ++s)
+            grid->addWidget(SkinButton(skinButtons[b], s), 3 + b, s + 1, Qt::AlignCenter);
+    }
+    const int first = 3 + int(skinButtons.size());
 
     const QSize frame(88, 28);
     const QPixmap plain = Strip({ Normal, Hover, Pressed }, frame);
@@ -99,27 +166,27 @@ int main(int argc, char** argv)
     const QPixmap toggle = Strip({ Normal, Hover, Pressed, OnNormal, OnHover, OnPressed }, frame);
     const QPixmap round = Strip({ Normal, Hover, Pressed }, QSize(26, 26), true);
 
-    grid->addWidget(Heading(QStringLiteral("Style 0")), 1, 0);
-    grid->addWidget(Heading(QStringLiteral("Style 2")), 2, 0);
-    grid->addWidget(Heading(QStringLiteral("Style 1, off")), 3, 0);
-    grid->addWidget(Heading(QStringLiteral("Style 1, on")), 4, 0);
-    grid->addWidget(Heading(QStringLiteral("transparent")), 5, 0);
+    grid->addWidget(Heading(QStringLiteral("Style 0")), first, 0);
+    grid->addWidget(Heading(QStringLiteral("Style 2")), first + 1, 0);
+    grid->addWidget(Heading(QStringLiteral("Style 1, off")), first + 2, 0);
+    grid->addWidget(Heading(QStringLiteral("Style 1, on")), first + 3, 0);
+    grid->addWidget(Heading(QStringLiteral("transparent")), first + 4, 0);
     for (int s = 0; s < 4; ++s) {
         const bool enabled = s != 3;
-        grid->addWidget(Button(plain, 0, QStringLiteral("开始游戏"), s, enabled), 1, s + 1, Qt::AlignCenter);
-        grid->addWidget(Button(withDisabled, 2, QStringLiteral("Play"), s, enabled), 2, s + 1, Qt::AlignCenter);
-        grid->addWidget(Button(toggle, 1, QStringLiteral("收藏"), s, enabled), 3, s + 1, Qt::AlignCenter);
+        grid->addWidget(Button(plain, 0, QStringLiteral("开始游戏"), s, enabled), first, s + 1, Qt::AlignCenter);
+        grid->addWidget(Button(withDisabled, 2, QStringLiteral("Play"), s, enabled), first + 1, s + 1, Qt::AlignCenter);
+        grid->addWidget(Button(toggle, 1, QStringLiteral("收藏"), s, enabled), first + 2, s + 1, Qt::AlignCenter);
         iButton* on = Button(toggle, 1, QStringLiteral("收藏"), s, enabled);
         on->setValue(true);
-        grid->addWidget(on, 4, s + 1, Qt::AlignCenter);
+        grid->addWidget(on, first + 3, s + 1, Qt::AlignCenter);
         iButton* roundButton = Button(round, 0, QStringLiteral("×"), s, enabled);
         roundButton->setcBackStyle(0);
-        grid->addWidget(roundButton, 5, s + 1, Qt::AlignCenter);
+        grid->addWidget(roundButton, first + 4, s + 1, Qt::AlignCenter);
     }
     // A focused button shows its focus rectangle.
     iButton* focused = Button(plain, 0, QStringLiteral("focus"), 0);
-    grid->addWidget(Heading(QStringLiteral("focused")), 0, 5, Qt::AlignCenter);
-    grid->addWidget(focused, 1, 5, Qt::AlignCenter);
+    grid->addWidget(Heading(QStringLiteral("focused")), 2, 5, Qt::AlignCenter);
+    grid->addWidget(focused, first, 5, Qt::AlignCenter);
 
     const struct {
         int theme;
@@ -132,7 +199,7 @@ int main(int argc, char** argv)
         { 5, 20, 2, 5, true }, { 6, 60, 2, 5, true }, { 7, 45, 2, 5, true }, { 8, 80, 2, 5, true },
         { 9, 30, 2, 5, true }, { 10, 65, 2, 5, true }, { 1, 40, 2, 5, false },
     };
-    int line = 6;
+    int line = first + 5;
     for (const auto& row : bars) {
         auto* bar = new ProgressBar;
         bar->setFixedSize(300, 20);
@@ -152,7 +219,7 @@ int main(int argc, char** argv)
     vertical->setValue(62);
     vertical->setTextStyle(0);
     vertical->setRoundedValue(8);
-    grid->addWidget(vertical, 6, 5, 8, 1, Qt::AlignCenter);
+    grid->addWidget(vertical, first + 5, 5, 8, 1, Qt::AlignCenter);
 
     panel.show();
     panel.activateWindow();
@@ -161,9 +228,14 @@ int main(int argc, char** argv)
     while (!panel.isActiveWindow() && waited.elapsed() < 2000)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     focused->setFocus(Qt::TabFocusReason);
+    // The pointer rests on the strips' last tabs.
+    for (uTab* strip : {menuStrip, browserStrip}) {
+        const auto last = strip->TabItems()->Item(4);
+        QTest::mouseMove(strip, QPoint(strip->TabLeftSize() + last->Left() + last->Width() / 2, 12));
+    }
     QApplication::processEvents();
-    if (!panel.grab().save(QString::fromLocal8Bit(argv[1]))) {
-        qWarning("cannot write %s", argv[1]);
+    if (!panel.grab().save(QString::fromLocal8Bit(argv[2]))) {
+        qWarning("cannot write %s", argv[2]);
         return 1;
     }
     return 0;
