@@ -1,19 +1,11 @@
 #include "GifWriter.h"
 
+#include "LittleEndian.h"
 #include "PaletteQuantiser.h"
-
-#include <QtEndian>
 
 #include <vector>
 
 namespace {
-
-void Put16(QByteArray& out, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
 
 // Variable-width LZW as GIF wants it: codes packed least significant bit first,
 // a clear code first, a fresh table whenever code 4095 has been handed out.

@@ -1,22 +1,8 @@
 #include "IconWriter.h"
 
-#include <QtEndian>
+#include "LittleEndian.h"
 
 namespace {
-
-void Put16(QByteArray& out, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void Put32(QByteArray& out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
 
 QByteArray Dib(const QImage& image)
 {
