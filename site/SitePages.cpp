@@ -431,32 +431,51 @@ QString SitePages::space(const QString& user) const
     QString greeting;
     QString actions;
     if (user.isEmpty()) {
-        greeting = QStringLiteral("<b>您好，游客！</b><span>登录后可以同步收藏、参与排行，还能领取每日礼包。</span>");
+        greeting = QStringLiteral("<b>您好，游客！</b><p>登录后同步收藏、参与排行，还能领取每日礼包。</p>");
         // The launcher tells these two apart by their type attribute.
         actions = QStringLiteral("<a class=\"btn\" type=\"8\" href=\"/my/space1.php\" target=\"_blank\">登录</a>"
                                  "<a class=\"btn orange\" type=\"9\" href=\"/my/space1.php\" target=\"_blank\">免费注册</a>");
     } else {
-        greeting = QStringLiteral("<b>%1，欢迎回来！</b><span>今天也来玩几局吧，新游戏每周上架。</span>").arg(esc(user));
-        actions = QStringLiteral("<a class=\"btn ghost\" href=\"/my/logout.php\">退出</a>");
+        greeting = QStringLiteral("<b title=\"%1\">%1，欢迎回来！</b><p>今天也来玩几局吧！<br>新游戏每周上架。</p>").arg(esc(user));
+        actions = QStringLiteral("<a class=\"btn ghost\" href=\"/my/logout.php\">退出登录</a>");
     }
+    // Names only: the pane cannot run commands, and a plain link would leave it.
     QString hot;
-    for (const SiteGame& game : m_catalogue.hotRanking().mid(0, 3))
-        hot += QStringLiteral("<span class=\"tag\">%1</span> ").arg(esc(game.name));
+    for (const SiteGame& game : m_catalogue.hotRanking().mid(0, 4)) {
+        hot += QStringLiteral("<li><img src=\"%1\" alt=\"\"><span><b>%2</b><i>%3 · %4</i></span></li>")
+                   .arg(SitePaths::Thumbnail(game), esc(game.name), esc(game.category), plays(game.plays));
+    }
     const QString initial = user.isEmpty() ? QStringLiteral("客") : esc(user.left(1).toUpper());
     const QString body = QStringLiteral(R"html(<div class="me">
-<div class="avatar">%1</div>
-<div class="hello">%2<div class="hot">本周热门：%3</div></div>
-<div class="acts">%4</div>
+<div class="head"><div class="avatar">%1</div>%2</div>
+<div class="acts">%3</div>
+<h3>热门游戏</h3><ul class="hot">%4</ul>
+<div class="tip">在“找游戏”里挑选好游戏，<br>下载后都在左边的盒子里。</div>
 </div>)html")
-                             .arg(initial, greeting, hot, actions);
+                             .arg(initial, greeting, actions, hot);
+    // Laid out for the launcher's narrow pane: 187 pixels wide, at most 512 high, never scrolled.
     const QString head = QStringLiteral(R"html(<style>
-html{background:#e3eef8}body{background:linear-gradient(180deg,#f4f9fe,#e3eef8);overflow:hidden}
-.me{display:flex;align-items:center;gap:14px;padding:12px 18px;min-height:84px}
-.avatar{width:56px;height:56px;border-radius:50%;background:linear-gradient(160deg,#298cd3,#0460a3);color:#fff;font-size:24px;font-weight:bold;
- display:grid;place-items:center;box-shadow:0 2px 8px rgba(4,96,163,.35);border:3px solid #fff;flex:none}
-.hello{flex:1;min-width:0}.hello b{display:block;font-size:15px;color:#0460a3}.hello span{color:#56636f}
-.hot{margin-top:4px;font-size:12px;color:#8a97a5;white-space:nowrap;overflow:hidden;text-overflow:ellipsis}
-.acts{display:flex;gap:8px}
+html,body{height:100%;overflow:hidden}
+body{background:linear-gradient(180deg,#f4f9fe,#e3eef8)}
+.me{padding:0 0 8px}
+.head{background:linear-gradient(160deg,#298cd3,#0460a3);color:#fff;text-align:center;padding:14px 12px 12px;border-radius:0 0 14px 14px;
+ box-shadow:0 2px 8px rgba(4,96,163,.3)}
+.avatar{width:54px;height:54px;margin:0 auto 6px;border-radius:50%;background:linear-gradient(160deg,#fff,#dcecf9);color:#0460a3;
+ font-size:24px;font-weight:bold;display:grid;place-items:center;border:3px solid rgba(255,255,255,.7);box-sizing:border-box}
+.head b{display:block;font-size:15px;white-space:nowrap;overflow:hidden;text-overflow:ellipsis}
+.head p{margin:3px 0 0;font-size:12px;line-height:1.5;opacity:.9}
+.acts{display:flex;flex-direction:column;gap:7px;padding:12px 14px 4px}
+.acts .btn{display:block;text-align:center;padding:6px 0;font-size:13px;font-weight:bold;border-radius:16px}
+h3{margin:8px 14px 6px;font-size:13px;color:#0460a3;display:flex;align-items:center;gap:6px}
+h3::before{content:"";width:3px;height:13px;border-radius:2px;background:#f5a623}
+.hot{list-style:none;margin:0 10px;padding:4px 6px;background:#fff;border-radius:10px;box-shadow:0 1px 4px rgba(20,60,100,.1)}
+.hot li{display:flex;align-items:center;gap:8px;padding:5px 0;border-bottom:1px dashed #e3e9ef}
+.hot li:last-child{border-bottom:0}
+.hot img{width:32px;height:32px;border-radius:7px;flex:none;box-shadow:0 1px 3px rgba(0,0,0,.18)}
+.hot span{min-width:0;line-height:1.3}
+.hot b,.hot i{display:block;white-space:nowrap;overflow:hidden;text-overflow:ellipsis}
+.hot b{font-size:12px;color:#2b3440}.hot i{font-style:normal;font-size:11px;color:#8a97a5}
+.tip{margin:9px 14px 0;font-size:11px;line-height:1.5;color:#8a97a5;text-align:center}
 </style>)html");
     return document(QStringLiteral("我的空间"), body, head);
 }

@@ -27,7 +27,7 @@ public:
     QString featuredFrame() const;
     QString search(const QString& words) const;
     QString gamePage(const SiteGame& game) const;
-    // The user's space strip; `user` is empty when nobody is logged in.
+    // The user's space, sized for the launcher's narrow pane; `user` is empty when nobody is logged in.
     QString space(const QString& user) const;
     QString adRight() const;
     QString adDown() const;
