@@ -95,6 +95,8 @@ MainFrm::~MainFrm()
 {
     if (m_tray)
         m_tray->hide();
+    // The pane answers pending requests while it goes, so it goes while the frame is whole.
+    delete m_webRight;
 }
 
 void MainFrm::buildStrip()
@@ -168,6 +170,9 @@ void MainFrm::armCornerPopup(bool loaded)
     if (!loaded)
         return;
     m_webRight->page()->toHtml([this](const QString& html) {
+        // A page going away answers with nothing; that is no advertisement either.
+        if (html.isEmpty())
+            return;
         QString compact = html;
         compact.remove(QLatin1Char('\n')).remove(QLatin1Char('\r')).remove(QLatin1Char('\t')).remove(QLatin1Char(' '));
         if (!compact.contains(QStringLiteral("无法找到该页")))

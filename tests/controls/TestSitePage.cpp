@@ -9,6 +9,8 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+#include <optional>
+
 namespace {
 
 QString testHtml()
@@ -64,18 +66,15 @@ void TestSitePage::load()
 
 QPoint TestSitePage::centreOf(const QString& script)
 {
-    QVariant result;
-    bool done = false;
+    // The answer may come after the wait; it must not outlive what it writes to.
+    auto answer = std::make_shared<std::optional<QVariant>>();
     m_page->runJavaScript(QStringLiteral("(function(){var r=(%1).getBoundingClientRect();"
                                          "return [r.left+r.width/2, r.top+r.height/2];})()")
                               .arg(script),
-                          [&](const QVariant& value) {
-                              result = value;
-                              done = true;
-                          });
-    if (!QTest::qWaitFor([&] { return done; }, 10000))
+                          [answer](const QVariant& value) { *answer = value; });
+    if (!QTest::qWaitFor([&] { return answer->has_value(); }, 10000))
         return {};
-    const QVariantList xy = result.toList();
+    const QVariantList xy = answer->value().toList();
     return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint();
 }
 
@@ -128,10 +127,10 @@ void TestSitePage::middleClickAndEnterAreReported()
     QCOMPARE(m_requests[0].href, QStringLiteral("http://127.0.0.1:1/plain.htm"));
 
     m_requests.clear();
-    bool focused = false;
+    auto focused = std::make_shared<bool>(false);
     m_page->runJavaScript(QStringLiteral("document.getElementById('login').focus(); true"),
-                          [&](const QVariant&) { focused = true; });
-    QTRY_VERIFY_WITH_TIMEOUT(focused, 10000);
+                          [focused](const QVariant&) { *focused = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(*focused, 10000);
     QTest::keyClick(m_view->focusProxy(), Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(m_requests.size(), 1, 10000);
     QCOMPARE(m_requests[0].type, QStringLiteral("8"));

@@ -26,6 +26,8 @@
 #include <QTest>
 #include <QWebEngineView>
 
+#include <optional>
+
 namespace {
 
 QImage filled(QColor colour)
@@ -315,15 +317,12 @@ void TestMainFrame::spacePageLoginRequestIsCancelled()
     QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!view->page()->isLoading() && view->url().path().endsWith("space1.php"), 15000);
     const auto findLink = [&]() -> QVariantList {
-        QVariant centre;
-        bool done = false;
+        // The answer may come after the wait; it must not outlive what it writes to.
+        auto answer = std::make_shared<std::optional<QVariant>>();
         view->page()->runJavaScript("(function(){var a=document.querySelector('a[type=\\\"8\\\"]');if(!a)return null;"
                                     "var r=a.getBoundingClientRect();return [r.left+r.width/2,r.top+r.height/2];})()",
-                                    [&](const QVariant& v) {
-                                        centre = v;
-                                        done = true;
-                                    });
-        return QTest::qWaitFor([&] { return done; }, 5000) ? centre.toList() : QVariantList();
+                                    [answer](const QVariant& v) { *answer = v; });
+        return QTest::qWaitFor([&] { return answer->has_value(); }, 5000) ? answer->value().toList() : QVariantList();
     };
     QVariantList centre;
     QTRY_VERIFY_WITH_TIMEOUT((centre = findLink()).size() == 2, 15000);
