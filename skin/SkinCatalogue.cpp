@@ -48,6 +48,10 @@ QList<SkinFile> Build()
               "as MainMenu.png, magenta = transparent", TabArt::MainMenuBmp),
         Still("CorvaneMenu.bmp", F::Bmp, {421, 28}, 1, "tab strip style 1, browser program",
               "as CorvaneMenu.png, magenta = transparent", TabArt::CorvaneMenuBmp),
+        // The main program's window and tray icon
+        {QStringLiteral("Ico/Tavolin.ico"), F::Ico, {32, 32}, 1, 1, QStringLiteral("main program: window and tray icon"),
+         QStringLiteral("16 x 16 and 32 x 32"), {},
+         [] { return QList<QImage>{WindowArt::ProgramIcon(16), WindowArt::ProgramIcon(32)}; }},
         // Menu icons
         {QStringLiteral("Ico/MenuSet.ico"), F::Ico, {32, 32}, 1, 1, QStringLiteral("main menu: settings"), QStringLiteral("drawn 16 x 16"), {},
          [] { return SmallArt::MenuIcon(G::Gear); }},

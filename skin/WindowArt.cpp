@@ -76,6 +76,24 @@ void DrawLogoMark(QPainter& p, const QRectF& box)
     p.restore();
 }
 
+QImage ProgramIcon(int size)
+{
+    QImage image = Canvas::New(size, size, Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box(0.5, 0.5, size - 1, size - 1);
+    const qreal r = size * 0.22;
+    QLinearGradient face(box.topLeft(), box.bottomLeft());
+    face.setColorAt(0, Palette::Accent());
+    face.setColorAt(1, Palette::AccentDark());
+    p.setPen(QPen(Palette::AccentDark(), 1));
+    p.setBrush(face);
+    p.drawRoundedRect(box, r, r);
+    const qreal inset = size * 0.16;
+    DrawGlyph(p, Glyph::Gamepad, box.adjusted(inset, inset, -inset, -inset), Qt::white, qMax<qreal>(1.3, size / 14.0));
+    return image;
+}
+
 QImage MainFrame()
 {
     const int w = 801, h = 589;

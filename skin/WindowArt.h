@@ -25,5 +25,6 @@ QImage StripRight();       // 8 x 52
 QImage StripMiddle();      // 8 x 52, stretched
 QImage ToolTray();         // 260 x 52: white tray (4, 3, 252, 46), the player's tools at top 6 from x 10
 QImage BrowserLogo();      // 32 x 32 on the skinned frame band, top 2
+QImage ProgramIcon(int size); // the main program's window and tray icon: the mark on the accent
 QImage LoginStatus();      // 294 x 24 status strip
 }

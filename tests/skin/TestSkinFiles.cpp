@@ -101,7 +101,7 @@ void TestSkinFiles::catalogueNamesEveryFileOnce()
         "Regedit_bg.gif", "Install_bg.gif", "About_bg.gif", "RightDwon_bg.bmp", "pop_close.bmp", "btn75_23.bmp",
         "LoginError_bg.bmp", "PurgeBtn.bmp", "corvane/min.bmp", "corvane/minmax.bmp", "corvane/tool.bmp",
         "Corvane/tool_home.bmp", "Corvane/tool_customer.bmp", "Corvane/tool_pay.bmp",
-        "Corvane/tool_clearcache.bmp", "Ico/Corvane_Logo.bmp"};
+        "Corvane/tool_clearcache.bmp", "Ico/Corvane_Logo.bmp", "Ico/Tavolin.ico"};
     QSet<QString> catalogue;
     for (const SkinFile& file : SkinFiles()) {
         QVERIFY2(!catalogue.contains(file.path.toLower()), qPrintable(file.path));
@@ -446,6 +446,7 @@ void TestSkinFiles::menuIcons_data()
     QTest::newRow("quit") << "Ico/MenuExit.ico";
     QTest::newRow("introduction") << "Ico/menulookup.ico";
     QTest::newRow("delete") << "Ico/menudetele.ico";
+    QTest::newRow("program") << "Ico/Tavolin.ico";
 }
 
 void TestSkinFiles::menuIcons()
