@@ -5,6 +5,7 @@
 #include "MainFrm.h"
 #include "SingleInstance.h"
 #include "SubMain.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QFont>
@@ -19,6 +20,8 @@ int main(int argc, char** argv)
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setPixelSize(12);
     app.setFont(font);
+    // From here on a termination request waits for the event loop instead of killing.
+    TerminationSignals termination;
 
     SubMain::FillGlobalSettings();
     SetTopicInstallation(Settings().AppPath);
@@ -28,6 +31,7 @@ int main(int argc, char** argv)
 
     MainFrm frame;
     QObject::connect(&instance, &SingleInstance::commandReceived, &frame, &MainFrm::executeCommand);
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &frame, &MainFrm::Menu_Close_Click);
     frame.show();
     return app.exec();
 }

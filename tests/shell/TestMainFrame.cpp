@@ -60,6 +60,7 @@ private slots:
     void advertisementArmsTheCornerPopup();
     void spacePageLoginRequestIsCancelled();
     void secondStartRestoresTheFirst();
+    void terminationQuitsLikeTheMenu();
     void screenshots();
 
 private:
@@ -358,6 +359,29 @@ void TestMainFrame::secondStartRestoresTheFirst()
     QCOMPARE(second.exitCode(), 0);
     QTRY_VERIFY(!m_frame->isMinimized());
     QVERIFY(m_frame->isVisible());
+}
+
+void TestMainFrame::terminationQuitsLikeTheMenu()
+{
+    SetTopicInstallation(QStringLiteral(TAVOLIN_APP_DIR));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TAVOLIN_SITE_BASE", m_siteBase);
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TAVOLIN_APP_DIR "/Tavolin"), {});
+    QVERIFY(program.waitForStarted(10000));
+    const bool serving = QTest::qWaitFor([] { return TopicIsServed(QStringLiteral("Tavolin|FormTavolin")); }, 20000);
+    program.terminate();
+    const bool ended = QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 20000);
+    if (!ended) {
+        program.kill();
+        program.waitForFinished(5000);
+    }
+    QVERIFY(serving);
+    QVERIFY2(ended, "the program did not end on SIGTERM");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(!TopicIsServed(QStringLiteral("Tavolin|FormTavolin")));
 }
 
 void TestMainFrame::screenshots()
