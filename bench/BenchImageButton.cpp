@@ -1,12 +1,11 @@
 // The image button's figures: one repaint rendered into an image, per state and for a
 // transparent button, and cutting a strip into its state pictures.
+#include "BenchSupport.h"
 #include "iButton.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-
-#include <benchmark/benchmark.h>
 
 #include <cstdlib>
 
@@ -85,11 +84,5 @@ BENCHMARK(BM_CutStrip);
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

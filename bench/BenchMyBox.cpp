@@ -1,6 +1,7 @@
 // Loading My box with a large catalogue: the list query, the grid, and the first page
 // drawn with its tiles composed from thumbnails on disk. Memory is read before and
 // after paging through, to show it does not follow the number of thumbnails.
+#include "BenchSupport.h"
 #include "Catalogue.h"
 #include "DatabaseCycle.h"
 #include "GlobalSettings.h"
@@ -14,8 +15,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 
@@ -35,10 +34,7 @@ QString appFolder()
     static QTemporaryDir dir;
     static bool filled = false;
     if (!filled) {
-        GlobalSettings record;
-        record.AppPath = dir.path() + QStringLiteral("/");
-        record.DbFile = QStringLiteral("npGameData.DLL");
-        SetGlobalSettings(record);
+        UseAppFolder(dir.path());
         QDir(dir.path()).mkpath(QStringLiteral("Jpgs"));
         QByteArray jpeg;
         {
@@ -139,12 +135,5 @@ void reportMemory()
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    appFolder();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    reportMemory();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv, reportMemory);
 }

@@ -1,13 +1,12 @@
 // The skin generator's figures: painting and encoding the whole skin (the build runs
 // it; it must stay well under five seconds), and the GIF encoder on the largest window
 // background.
+#include "BenchSupport.h"
 #include "GifWriter.h"
 #include "SkinCatalogue.h"
 #include "SkinGenerator.h"
 
 #include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
 
@@ -37,9 +36,5 @@ BENCHMARK(BM_GifMainWindowBackground)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

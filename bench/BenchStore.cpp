@@ -1,15 +1,15 @@
 // The local store's figures: one whole database cycle, and the My box list query
 // over 10,000 games against the sqlite3 command-line tool on the same file.
+#include "BenchSupport.h"
 #include "Catalogue.h"
 #include "DatabaseCycle.h"
 #include "GlobalSettings.h"
 #include "Statements.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -24,10 +24,7 @@ QTemporaryDir* fixture()
     static QTemporaryDir dir;
     static bool filled = false;
     if (!filled) {
-        GlobalSettings record;
-        record.AppPath = dir.path() + QStringLiteral("/");
-        record.DbFile = QStringLiteral("npGameData.DLL");
-        SetGlobalSettings(record);
+        UseAppFolder(dir.path());
         DatabaseCycle cycle;
         cycle.exec(QStringLiteral("BEGIN"));
         for (int i = 0; i < CatalogueSize; ++i)
@@ -87,13 +84,11 @@ double commandLineMilliseconds()
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    const double tool = commandLineMilliseconds();
-    if (tool < 0)
-        std::printf("sqlite3 command-line tool: not available\n");
-    else
-        std::printf("sqlite3 command-line tool, same query on the same file: %.1f ms (median of 15)\n", tool);
-    return 0;
+    return RunBenchmarks<QCoreApplication>(argc, argv, [] {
+        const double tool = commandLineMilliseconds();
+        if (tool < 0)
+            std::printf("sqlite3 command-line tool: not available\n");
+        else
+            std::printf("sqlite3 command-line tool, same query on the same file: %.1f ms (median of 15)\n", tool);
+    });
 }

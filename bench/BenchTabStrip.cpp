@@ -1,6 +1,7 @@
 // The tab strip's figures: a full redraw of a strip with 50 tabs (background, every
 // head, caption and glyph, then the one copy a paint makes), the tab-only redraw a
 // hover change causes, and the hit test behind every mouse move.
+#include "BenchSupport.h"
 #include "CTabItem.h"
 #include "CTabItems.h"
 #include "GlobalSettings.h"
@@ -13,8 +14,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 #include <memory>
 
@@ -140,10 +139,5 @@ BENCHMARK(LayoutAndHitTest50Tabs)->Unit(benchmark::kNanosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }
