@@ -53,6 +53,19 @@ void PaintDialog(QPainter& p, int width, int height, bool withFooter)
     DrawOutline(p, width, height);
 }
 
+// An 8 x 52 piece of the tool strip: its rows, the top line, and a side line at
+// column `sideLine` (-1: none).
+QImage StripPiece(int sideLine)
+{
+    QImage image = Canvas::New(8, 52);
+    QPainter p(&image);
+    Canvas::FillRows(p, image.rect(), Palette::Strip);
+    p.fillRect(QRect(0, 0, 8, 1), Palette::Line());
+    if (sideLine >= 0)
+        p.fillRect(QRect(sideLine, 0, 1, 52), Palette::Line());
+    return image;
+}
+
 } // namespace
 
 namespace WindowArt {
@@ -216,31 +229,17 @@ QImage LoadingBackdrop()
 
 QImage StripLeft()
 {
-    QImage image = Canvas::New(8, 52);
-    QPainter p(&image);
-    Canvas::FillRows(p, image.rect(), Palette::Strip);
-    p.fillRect(QRect(0, 0, 8, 1), Palette::Line());
-    p.fillRect(QRect(0, 0, 1, 52), Palette::Line());
-    return image;
+    return StripPiece(0);
 }
 
 QImage StripRight()
 {
-    QImage image = Canvas::New(8, 52);
-    QPainter p(&image);
-    Canvas::FillRows(p, image.rect(), Palette::Strip);
-    p.fillRect(QRect(0, 0, 8, 1), Palette::Line());
-    p.fillRect(QRect(7, 0, 1, 52), Palette::Line());
-    return image;
+    return StripPiece(7);
 }
 
 QImage StripMiddle()
 {
-    QImage image = Canvas::New(8, 52);
-    QPainter p(&image);
-    Canvas::FillRows(p, image.rect(), Palette::Strip);
-    p.fillRect(QRect(0, 0, 8, 1), Palette::Line());
-    return image;
+    return StripPiece(-1);
 }
 
 QImage ToolTray()
