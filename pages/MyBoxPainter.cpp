@@ -13,6 +13,7 @@ MyBoxPainter::MyBoxPainter(TileComposer& composer, const QImage& background, con
     , m_background(background)
     , m_pageButtons(pageButtons)
     , m_moreGamesTile(composer.compose(moreGames))
+    , m_emptyTile(composer.compose(QImage()))
 {
 }
 
@@ -39,7 +40,7 @@ void MyBoxPainter::paintTile(QPainter& painter, const MyBoxGrid& grid, int posit
     const int entry = grid.entryAt(position);
     const QRect picture = MyBoxGrid::TilePictureRect(position);
     if (entry < 0) {
-        painter.drawImage(picture.topLeft(), m_composer.compose(QImage()));
+        painter.drawImage(picture.topLeft(), m_emptyTile);
         return;
     }
     const QImage tile = tileOf(grid, entry);

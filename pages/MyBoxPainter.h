@@ -32,4 +32,5 @@ private:
     QImage m_background;
     QImage m_pageButtons;
     QImage m_moreGamesTile;
+    QImage m_emptyTile;
 };
