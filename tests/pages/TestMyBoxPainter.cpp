@@ -1,3 +1,4 @@
+#include "FilledImage.h"
 #include "MyBoxGrid.h"
 #include "MyBoxPainter.h"
 #include "TileComposer.h"
@@ -8,13 +9,6 @@
 #include <QTest>
 
 namespace {
-
-QImage filled(QSize size, QColor colour)
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
-}
 
 // Four 18 x 18 cells, one colour per page-button state.
 QImage knobAtlas()
@@ -65,8 +59,8 @@ void TestMyBoxPainter::paintsTilesCaptionsAndButtons()
     QFETCH(QPoint, pixel);
     QFETCH(QColor, colour);
     QTemporaryDir thumbnails;
-    TileComposer composer(filled({74, 74}, QColor(200, 200, 200)), QImage(), thumbnails.path() + "/");
-    MyBoxPainter painter(composer, filled({791, 550}, QColor(240, 240, 240)), knobAtlas(), filled({74, 74}, Qt::blue));
+    TileComposer composer(FilledImage({74, 74}, QColor(200, 200, 200)), QImage(), thumbnails.path() + "/");
+    MyBoxPainter painter(composer, FilledImage({791, 550}, QColor(240, 240, 240)), knobAtlas(), FilledImage({74, 74}, Qt::blue));
     MyBoxGrid grid;
     QStringList names;
     for (int i = 0; i < games; ++i)

@@ -1,3 +1,4 @@
+#include "FilledImage.h"
 #include "TileComposer.h"
 
 #include <QGuiApplication>
@@ -6,17 +7,10 @@
 
 namespace {
 
-QImage filled(QSize size, QColor colour)
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
-}
-
 // An overlay that is clear inside and half-transparent black on its one-pixel rim.
 QImage rimOverlay()
 {
-    QImage overlay = filled({74, 74}, Qt::transparent);
+    QImage overlay = FilledImage({74, 74}, Qt::transparent);
     for (int i = 0; i < 74; ++i) {
         for (QPoint p : {QPoint(i, 0), QPoint(i, 73), QPoint(0, i), QPoint(73, i)})
             overlay.setPixelColor(p, QColor(0, 0, 0, 128));
@@ -43,7 +37,7 @@ private:
 void TestTileComposer::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(filled({120, 90}, QColor(20, 200, 40)).save(m_folder->filePath("Green.jpg"), "JPG", 100));
+    QVERIFY(FilledImage({120, 90}, QColor(20, 200, 40)).save(m_folder->filePath("Green.jpg"), "JPG", 100));
 }
 
 void TestTileComposer::composesBedThumbnailAndOverlay_data()
@@ -61,7 +55,7 @@ void TestTileComposer::composesBedThumbnailAndOverlay()
 {
     QFETCH(QPoint, pixel);
     QFETCH(QColor, expected);
-    QImage bed = filled({74, 74}, QColor(200, 200, 200));
+    QImage bed = FilledImage({74, 74}, QColor(200, 200, 200));
     TileComposer composer(bed, rimOverlay(), m_folder->path() + "/");
     const QImage tile = composer.tile("Green");
     QCOMPARE(tile.size(), QSize(74, 74));
@@ -73,7 +67,7 @@ void TestTileComposer::composesBedThumbnailAndOverlay()
 
 void TestTileComposer::highlightBlendsWhiteAt48()
 {
-    const QImage tile = filled({74, 74}, QColor(0, 51, 255));
+    const QImage tile = FilledImage({74, 74}, QColor(0, 51, 255));
     const QColor lit = TileComposer::Highlighted(tile).pixelColor(10, 10);
     // c + (255 - c) * 48 / 255
     QVERIFY(qAbs(lit.red() - 48) <= 1);
@@ -83,13 +77,13 @@ void TestTileComposer::highlightBlendsWhiteAt48()
 
 void TestTileComposer::missingThumbnailShowsTheBed()
 {
-    TileComposer composer(filled({74, 74}, QColor(1, 2, 3)), QImage(), m_folder->path() + "/");
+    TileComposer composer(FilledImage({74, 74}, QColor(1, 2, 3)), QImage(), m_folder->path() + "/");
     QCOMPARE(composer.tile("Nothing").pixelColor(37, 37), QColor(1, 2, 3));
 }
 
 void TestTileComposer::cacheStaysBounded()
 {
-    TileComposer composer(filled({74, 74}, Qt::white), QImage(), m_folder->path() + "/");
+    TileComposer composer(FilledImage({74, 74}, Qt::white), QImage(), m_folder->path() + "/");
     for (int i = 0; i < 3 * TileComposer::CacheCapacity; ++i)
         composer.tile(QString::number(i));
     QVERIFY(composer.cachedTiles() <= TileComposer::CacheCapacity);

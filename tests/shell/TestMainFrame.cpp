@@ -65,6 +65,10 @@ private slots:
 
 private:
     void addGames(int count, const QString& prefix = QStringLiteral("游戏"));
+    // Starts the built program against the test site.
+    void startProgram(QProcess& program);
+    // Waits for the program to end; one that does not is killed. True when it ended.
+    static bool waitForEnd(QProcess& program);
     QPoint tileCentre(int position) const;
     void saveScreen(const QString& name);
 
@@ -118,6 +122,24 @@ void TestMainFrame::addGames(int count, const QString& prefix)
     for (int i = 0; i < count; ++i)
         QVERIFY(Catalogue::AddSavedFlashGame(QStringLiteral("%1 %2").arg(prefix).arg(i), "", m_siteBase));
     m_frame->myBox()->LoadGameList(Catalogue::GameList::OnLoad);
+}
+
+void TestMainFrame::startProgram(QProcess& program)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TAVOLIN_SITE_BASE", m_siteBase);
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TAVOLIN_APP_DIR "/Tavolin"), {});
+}
+
+bool TestMainFrame::waitForEnd(QProcess& program)
+{
+    const bool ended = QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 20000);
+    if (!ended) {
+        program.kill();
+        program.waitForFinished(5000);
+    }
+    return ended;
 }
 
 QPoint TestMainFrame::tileCentre(int position) const
@@ -345,17 +367,9 @@ void TestMainFrame::secondStartRestoresTheFirst()
 
     // The real program, started again from the same installation, hands over and ends.
     QProcess second;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TAVOLIN_SITE_BASE", m_siteBase);
-    second.setProcessEnvironment(environment);
-    second.start(QStringLiteral(TAVOLIN_APP_DIR "/Tavolin"), {});
+    startProgram(second);
     QVERIFY(second.waitForStarted(10000));
-    const bool ended = QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
-    if (!ended) {
-        second.kill();
-        second.waitForFinished(5000);
-    }
-    QVERIFY2(ended, "the second start did not hand over and end");
+    QVERIFY2(waitForEnd(second), "the second start did not hand over and end");
     QCOMPARE(second.exitCode(), 0);
     QTRY_VERIFY(!m_frame->isMinimized());
     QVERIFY(m_frame->isVisible());
@@ -365,18 +379,11 @@ void TestMainFrame::terminationQuitsLikeTheMenu()
 {
     SetTopicInstallation(QStringLiteral(TAVOLIN_APP_DIR));
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TAVOLIN_SITE_BASE", m_siteBase);
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(TAVOLIN_APP_DIR "/Tavolin"), {});
+    startProgram(program);
     QVERIFY(program.waitForStarted(10000));
     const bool serving = QTest::qWaitFor([] { return TopicIsServed(QStringLiteral("Tavolin|FormTavolin")); }, 20000);
     program.terminate();
-    const bool ended = QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 20000);
-    if (!ended) {
-        program.kill();
-        program.waitForFinished(5000);
-    }
+    const bool ended = waitForEnd(program);
     QVERIFY(serving);
     QVERIFY2(ended, "the program did not end on SIGTERM");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
