@@ -1,7 +1,7 @@
 // The image button's figures: one repaint rendered into an image, per state and for a
 // transparent button, and cutting a strip into its state pictures.
-#include "BenchSupport.h"
-#include "iButton.h"
+#include "bench/BenchSupport.h"
+#include "controls/iButton.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,14 +1,14 @@
 // Loading My box with a large catalogue: the list query, the grid, and the first page
 // drawn with its tiles composed from thumbnails on disk. Memory is read before and
 // after paging through, to show it does not follow the number of thumbnails.
-#include "BenchSupport.h"
-#include "Catalogue.h"
-#include "DatabaseCycle.h"
-#include "GlobalSettings.h"
-#include "MyBoxGrid.h"
-#include "MyBoxPainter.h"
-#include "Statements.h"
-#include "TileComposer.h"
+#include "bench/BenchSupport.h"
+#include "pages/MyBoxGrid.h"
+#include "pages/MyBoxPainter.h"
+#include "pages/TileComposer.h"
+#include "shell/GlobalSettings.h"
+#include "store/Catalogue.h"
+#include "store/DatabaseCycle.h"
+#include "store/Statements.h"
 
 #include <QDir>
 #include <QFile>

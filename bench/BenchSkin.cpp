@@ -1,10 +1,10 @@
 // The skin generator's figures: painting and encoding the whole skin (the build runs
 // it; it must stay well under five seconds), and the GIF encoder on the largest window
 // background.
-#include "BenchSupport.h"
-#include "GifWriter.h"
-#include "SkinCatalogue.h"
-#include "SkinGenerator.h"
+#include "bench/BenchSupport.h"
+#include "skin/GifWriter.h"
+#include "skin/SkinCatalogue.h"
+#include "skin/SkinGenerator.h"
 
 #include <QGuiApplication>
 

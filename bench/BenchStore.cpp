@@ -1,10 +1,10 @@
 // The local store's figures: one whole database cycle, and the My box list query
 // over 10,000 games against the sqlite3 command-line tool on the same file.
-#include "BenchSupport.h"
-#include "Catalogue.h"
-#include "DatabaseCycle.h"
-#include "GlobalSettings.h"
-#include "Statements.h"
+#include "bench/BenchSupport.h"
+#include "shell/GlobalSettings.h"
+#include "store/Catalogue.h"
+#include "store/DatabaseCycle.h"
+#include "store/Statements.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -59,7 +59,7 @@ BENCHMARK(MyBoxList10000)->Unit(benchmark::kMillisecond);
 // The command-line tool's own timer for the same query, median of several runs, in ms.
 double commandLineMilliseconds()
 {
-    const QString file = fixture()->filePath(QStringLiteral("npGameData.DLL"));
+    const QString file = fixture()->filePath(DatabaseFileName());
     const QRegularExpression runTime(QStringLiteral("Run Time: real ([0-9.]+)"));
     std::vector<double> runs;
     for (int i = 0; i < 15; ++i) {

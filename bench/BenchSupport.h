@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GlobalSettings.h"
+#include "tests/support/AppFolder.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -8,16 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
-
-// Makes `folder` the application folder of the settings record, with the usual
-// database name.
-inline void UseAppFolder(const QString& folder)
-{
-    GlobalSettings record;
-    record.AppPath = folder + QStringLiteral("/");
-    record.DbFile = QStringLiteral("npGameData.DLL");
-    SetGlobalSettings(record);
-}
 
 // Runs the registered benchmarks inside an application object of type App, on the
 // offscreen platform unless there is a display; `afterwards` reports figures that

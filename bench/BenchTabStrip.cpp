@@ -1,13 +1,13 @@
 // The tab strip's figures: a full redraw of a strip with 50 tabs (background, every
 // head, caption and glyph, then the one copy a paint makes), the tab-only redraw a
 // hover change causes, and the hit test behind every mouse move.
-#include "BenchSupport.h"
-#include "CTabItem.h"
-#include "CTabItems.h"
-#include "GlobalSettings.h"
-#include "ITabForm.h"
-#include "TabLayout.h"
-#include "uTab.h"
+#include "bench/BenchSupport.h"
+#include "tests/support/AppFolder.h"
+#include "tabs/CTabItem.h"
+#include "tabs/CTabItems.h"
+#include "tabs/ITabForm.h"
+#include "tabs/TabLayout.h"
+#include "tabs/uTab.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,9 +65,7 @@ QTemporaryDir& appFolder()
         QDir().mkpath(skin);
         Atlas(0).save(skin + QStringLiteral("MainMenu.png"));
         Atlas(1).save(skin + QStringLiteral("CorvaneMenu.png"));
-        GlobalSettings record;
-        record.AppPath = dir.path() + QStringLiteral("/");
-        SetGlobalSettings(record);
+        UseAppFolder(dir.path());
         written = true;
     }
     return dir;

@@ -1,4 +1,4 @@
-#include "ButtonStrip.h"
+#include "controls/ButtonStrip.h"
 
 #include <QImage>
 

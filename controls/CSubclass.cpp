@@ -1,7 +1,7 @@
-#include "CSubclass.h"
+#include "controls/CSubclass.h"
 
-#include "EventLog.h"
-#include "WindowMessages.h"
+#include "controls/EventLog.h"
+#include "controls/WindowMessages.h"
 
 #include <QCoreApplication>
 #include <QThread>

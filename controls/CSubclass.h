@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageTable.h"
+#include "controls/MessageTable.h"
 
 #include <QList>
 #include <QObject>

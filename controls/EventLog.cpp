@@ -1,4 +1,4 @@
-#include "EventLog.h"
+#include "controls/EventLog.h"
 
 Q_LOGGING_CATEGORY(lcEventLog, "tavolin.eventlog")
 

@@ -1,4 +1,4 @@
-#include "Gradients.h"
+#include "controls/Gradients.h"
 
 #include <QLinearGradient>
 

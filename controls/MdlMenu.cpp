@@ -1,6 +1,8 @@
-#include "MdlMenu.h"
+#include "controls/MdlMenu.h"
 
-#include "PopupMenuWindow.h"
+#include "controls/PopupMenuWindow.h"
+
+#include <QHash>
 
 #include <QPointer>
 #include <QWidget>
@@ -13,12 +15,9 @@ constexpr char HookProperty[] = "OrigProcAddr";
 struct MenuState {
     QList<clsTopMenu*> items;
     int nextId = FirstMenuId;
-    bool mainMenu = false;
-    bool gameMenu = false;
+    QHash<int, std::function<void()>> commands;
     MenuColors colours;
     QList<QPixmap> pictures;
-    MainMenuCommands mainCommands;
-    GameMenuCommands gameCommands;
     QPointer<PopupMenuWindow> popup;
 };
 
@@ -44,27 +43,23 @@ protected:
     }
 };
 
-void run(const std::function<void()>& command)
-{
-    if (command)
-        command();
-}
-
-void beginMenu(bool mainMenu)
+void beginMenu()
 {
     MenuState& s = state();
-    s.mainMenu = mainMenu;
-    s.gameMenu = !mainMenu;
     s.nextId = FirstMenuId;
     ClearMenuItems();
     if (s.popup)
         s.popup->close();
 }
 
-void addItem(const QString& caption, int picture = -1)
+void addItem(const QString& caption, int picture, std::function<void()> command)
 {
-    AddMenuItem(caption, ItemWidth, caption.isEmpty() ? SeparatorHeight : ItemHeight,
-                picture >= 0 ? Picture(picture) : QPixmap());
+    AddMenuItem(caption, ItemWidth, ItemHeight, picture >= 0 ? Picture(picture) : QPixmap(), std::move(command));
+}
+
+void addSeparator()
+{
+    AddMenuItem(QString(), ItemWidth, SeparatorHeight, QPixmap());
 }
 
 void open(QWidget* owner, QPoint at)
@@ -104,16 +99,6 @@ QPixmap Picture(int index)
     return state().pictures.value(index);
 }
 
-void SetMainMenuCommands(MainMenuCommands commands)
-{
-    state().mainCommands = std::move(commands);
-}
-
-void SetGameMenuCommands(GameMenuCommands commands)
-{
-    state().gameCommands = std::move(commands);
-}
-
 bool HookMenuWindow(QWidget* form)
 {
     InitMenuColors();
@@ -135,13 +120,26 @@ void ClearMenuItems()
 {
     qDeleteAll(state().items);
     state().items.clear();
+    state().commands.clear();
 }
 
-void AddMenuItem(const QString& caption, int width, int height, const QPixmap& icon)
+void AddMenuItem(const QString& caption, int width, int height, const QPixmap& icon, std::function<void()> command)
 {
     auto* item = new clsTopMenu;
-    item->InitMenu(state().nextId++, caption, width, height, icon);
+    const int id = state().nextId++;
+    item->InitMenu(id, caption, width, height, icon);
     state().items.append(item);
+    if (command)
+        state().commands.insert(id, std::move(command));
+}
+
+int MenuIdOf(const QString& caption)
+{
+    for (const clsTopMenu* item : std::as_const(state().items)) {
+        if (!item->isSeparator() && item->Caption() == caption)
+            return item->MenuID();
+    }
+    return -1;
 }
 
 const QList<clsTopMenu*>& MenuItems()
@@ -149,30 +147,30 @@ const QList<clsTopMenu*>& MenuItems()
     return state().items;
 }
 
-void ShowMainMenu(QWidget* owner, QPoint at)
+void ShowMainMenu(QWidget* owner, QPoint at, const MainMenuCommands& commands)
 {
-    beginMenu(true);
-    addItem(QStringLiteral("设置"), 1);
-    addItem(QString());
-    addItem(QStringLiteral("帮助建议(H)"), 2);
-    addItem(QStringLiteral("官方网站"));
-    addItem(QStringLiteral("检测更新"));
-    addItem(QStringLiteral("关于我们"));
-    addItem(QString());
-    addItem(QStringLiteral("安全退出(X)"), 3);
+    beginMenu();
+    addItem(QStringLiteral("设置"), 1, commands.settings);
+    addSeparator();
+    addItem(QStringLiteral("帮助建议(H)"), 2, commands.help);
+    addItem(QStringLiteral("官方网站"), -1, commands.website);
+    addItem(QStringLiteral("检测更新"), -1, commands.checkUpdate);
+    addItem(QStringLiteral("关于我们"), -1, commands.about);
+    addSeparator();
+    addItem(QStringLiteral("安全退出(X)"), 3, commands.quit);
     open(owner, at);
 }
 
-void ShowGameMenu(QWidget* owner, QPoint at)
+void ShowGameMenu(QWidget* owner, QPoint at, const GameMenuCommands& commands)
 {
-    beginMenu(false);
-    addItem(QStringLiteral("游戏介绍"), 4);
-    addItem(QStringLiteral("运行游戏"));
-    addItem(QString());
-    addItem(QStringLiteral("收藏游戏"));
-    addItem(QStringLiteral("取消收藏"));
-    addItem(QString());
-    addItem(QStringLiteral("删除游戏"), 5);
+    beginMenu();
+    addItem(QStringLiteral("游戏介绍"), 4, commands.introduce);
+    addItem(QStringLiteral("运行游戏"), -1, commands.run);
+    addSeparator();
+    addItem(QStringLiteral("收藏游戏"), -1, commands.favourite);
+    addItem(QStringLiteral("取消收藏"), -1, commands.unfavourite);
+    addSeparator();
+    addItem(QStringLiteral("删除游戏"), 5, commands.remove);
     open(owner, at);
 }
 
@@ -183,29 +181,10 @@ QWidget* CurrentPopup()
 
 void DispatchMenuCommand(int menuId)
 {
-    const MenuState& s = state();
-    if (s.gameMenu) {
-        const GameMenuCommands& c = s.gameCommands;
-        switch (menuId) {
-        case 100: run(c.introduce); break;
-        case 101: run(c.run); break;
-        case 103: run(c.favourite); break;
-        case 104: run(c.unfavourite); break;
-        case 106: run(c.remove); break;
-        default: break;
-        }
-    } else if (s.mainMenu) {
-        const MainMenuCommands& c = s.mainCommands;
-        switch (menuId) {
-        case 100: run(c.settings); break;
-        case 102: run(c.help); break;
-        case 103: run(c.website); break;
-        case 104: run(c.checkUpdate); break;
-        case 105: run(c.about); break;
-        case 107: run(c.quit); break;
-        default: break;
-        }
-    }
+    // Copied first: a command may open the next menu, which replaces the table.
+    const std::function<void()> command = state().commands.value(menuId);
+    if (command)
+        command();
 }
 
 } // namespace MdlMenu

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clsTopMenu.h"
+#include "controls/clsTopMenu.h"
 
 #include <QEvent>
 #include <QList>
@@ -12,9 +12,9 @@
 class QWidget;
 
 // The main menu and the game menu: one popup at a time, built afresh on every opening,
-// its items owner-drawn in the skin's colours. A chosen item reaches the owner window
-// later as a command event, which the owner's menu hook dispatches by the table of the
-// menu built last.
+// its items owner-drawn in the skin's colours. Each item is added with its command and
+// takes the next identifier. A chosen item reaches the owner window later as a command
+// event, which the owner's menu hook dispatches by the items of the menu built last.
 namespace MdlMenu {
 
 inline constexpr int ItemWidth = 131;
@@ -48,8 +48,6 @@ const MenuColors& Colors();
 // 4 introduction, 5 delete.
 void SetMenuPictures(const QList<QPixmap>& pictures);
 QPixmap Picture(int index);
-void SetMainMenuCommands(MainMenuCommands commands);
-void SetGameMenuCommands(GameMenuCommands commands);
 
 // Lets `form` receive menu commands; a form is hooked at most once and unhooked when
 // it is destroyed. Returns false when it was hooked already.
@@ -57,12 +55,16 @@ bool HookMenuWindow(QWidget* form);
 bool IsHooked(const QWidget* form);
 
 void ClearMenuItems();
-void AddMenuItem(const QString& caption, int width, int height, const QPixmap& icon);
+// Adds an item with the next identifier; `command` runs when it is chosen.
+void AddMenuItem(const QString& caption, int width, int height, const QPixmap& icon,
+                 std::function<void()> command = {});
 const QList<clsTopMenu*>& MenuItems();
+// The identifier of the item of the menu built last with that caption, or -1.
+int MenuIdOf(const QString& caption);
 
 // Build the menu and open it at `at` (global position) for `owner`.
-void ShowMainMenu(QWidget* owner, QPoint at);
-void ShowGameMenu(QWidget* owner, QPoint at);
+void ShowMainMenu(QWidget* owner, QPoint at, const MainMenuCommands& commands);
+void ShowGameMenu(QWidget* owner, QPoint at, const GameMenuCommands& commands);
 // The popup currently open, or null.
 QWidget* CurrentPopup();
 

@@ -1,4 +1,4 @@
-#include "MessageTable.h"
+#include "controls/MessageTable.h"
 
 MessageTable::AddResult MessageTable::add(int message)
 {

@@ -1,6 +1,6 @@
-#include "PopupMenuWindow.h"
+#include "controls/PopupMenuWindow.h"
 
-#include "MdlMenu.h"
+#include "controls/MdlMenu.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
-#include "ProgressBar.h"
+#include "controls/ProgressBar.h"
 
-#include "Gradients.h"
-#include "ProgressText.h"
-#include "ProgressTheme.h"
+#include "controls/Gradients.h"
+#include "controls/ProgressText.h"
+#include "controls/ProgressTheme.h"
 
 #include <QEvent>
 #include <QFontMetrics>

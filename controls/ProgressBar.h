@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgressRange.h"
+#include "controls/ProgressRange.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "ProgressRange.h"
+#include "controls/ProgressRange.h"
 
 #include <algorithm>
 

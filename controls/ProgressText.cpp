@@ -1,4 +1,4 @@
-#include "ProgressText.h"
+#include "controls/ProgressText.h"
 
 QString ProgressText(int textStyle, const ProgressRange& range, const QString& text)
 {

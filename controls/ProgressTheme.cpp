@@ -1,4 +1,4 @@
-#include "ProgressTheme.h"
+#include "controls/ProgressTheme.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ToolTable.h"
+#include "controls/ToolTable.h"
 
 void ToolTable::add(const QObject* owner, int id, const QRect& rect, const QString& text)
 {

@@ -1,6 +1,6 @@
-#include "cFormSubclass.h"
+#include "controls/cFormSubclass.h"
 
-#include "CSubclass.h"
+#include "controls/CSubclass.h"
 
 #include <QEvent>
 

@@ -1,4 +1,4 @@
-#include "clsTooltip.h"
+#include "controls/clsTooltip.h"
 
 #include <QHelpEvent>
 #include <QToolTip>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ToolTable.h"
+#include "controls/ToolTable.h"
 
 #include <QObject>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "clsTopMenu.h"
+#include "controls/clsTopMenu.h"
 
 #include <QPainter>
 

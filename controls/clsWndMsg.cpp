@@ -1,6 +1,6 @@
-#include "clsWndMsg.h"
+#include "controls/clsWndMsg.h"
 
-#include "CSubclass.h"
+#include "controls/CSubclass.h"
 
 #include <QEvent>
 

@@ -1,4 +1,4 @@
-#include "iButton.h"
+#include "controls/iButton.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>

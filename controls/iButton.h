@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ButtonStateMachine.h"
-#include "ButtonStrip.h"
+#include "controls/ButtonStateMachine.h"
+#include "controls/ButtonStrip.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
-#include "GameRunPlan.h"
+#include "pages/GameRunPlan.h"
 
-#include "Statements.h"
+#include "store/Statements.h"
 
 #include <QSet>
 

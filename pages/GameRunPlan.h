@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Catalogue.h"
+#include "store/Catalogue.h"
 
 #include <QList>
 #include <QString>

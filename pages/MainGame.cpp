@@ -1,19 +1,17 @@
-#include "MainGame.h"
+#include "pages/MainGame.h"
 
-#include "SitePage.h"
-#include "SiteAddresses.h"
-#include "WebProfile.h"
+#include "shell/SiteAddresses.h"
+#include "web/SiteView.h"
 
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
-MainGame::MainGame(QWidget* parent)
+MainGame::MainGame(QWebEngineProfile* profile, QWidget* parent)
     : QWidget(parent)
 {
     setFixedSize(791, 550);
-    m_wb = new QWebEngineView(this);
-    m_wb->setPage(new SitePage(NamedWebProfile(QStringLiteral("Tavolin")), m_wb));
+    m_wb = CreateSiteView(profile, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_wb);

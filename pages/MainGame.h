@@ -1,16 +1,17 @@
 #pragma once
 
-#include "ITabForm.h"
+#include "tabs/ITabForm.h"
 
 #include <QWidget>
 
+class QWebEngineProfile;
 class QWebEngineView;
 
 // The game finder page: the site's game lists in an embedded browser.
 class MainGame : public QWidget, public ITabForm {
     Q_OBJECT
 public:
-    explicit MainGame(QWidget* parent = nullptr);
+    explicit MainGame(QWebEngineProfile* profile, QWidget* parent = nullptr);
 
     QWidget* hwnd() override { return this; }
     QWebEngineView* view() const { return m_wb; }

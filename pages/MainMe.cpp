@@ -1,19 +1,17 @@
-#include "MainMe.h"
+#include "pages/MainMe.h"
 
-#include "CTabItems.h"
-#include "CorvaneLink.h"
-#include "GameRunPlan.h"
-#include "GlobalSettings.h"
-#include "IuTab.h"
-#include "MdlMenu.h"
-#include "MyBoxPainter.h"
-#include "SitePage.h"
-#include "SiteAddresses.h"
-#include "SkinPath.h"
-#include "TileComposer.h"
-#include "WebProfile.h"
-#include "clsTooltip.h"
-#include "iButton.h"
+#include "controls/clsTooltip.h"
+#include "controls/iButton.h"
+#include "controls/MdlMenu.h"
+#include "pages/GameRunPlan.h"
+#include "pages/MyBoxPainter.h"
+#include "pages/TileComposer.h"
+#include "shell/GlobalSettings.h"
+#include "shell/SiteAddresses.h"
+#include "shell/SkinPath.h"
+#include "tabs/CTabItems.h"
+#include "tabs/IuTab.h"
+#include "web/SiteView.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>
@@ -32,7 +30,7 @@ const QRect SpacePageRect(596, 8, 187, 512);
 
 } // namespace
 
-MainMe::MainMe(QWidget* parent)
+MainMe::MainMe(QWebEngineProfile* profile, QWidget* parent)
     : QWidget(parent)
 {
     setFixedSize(MyBoxGrid::PageWidth, 550);
@@ -62,22 +60,16 @@ MainMe::MainMe(QWidget* parent)
         LoadGameList(Catalogue::GameList::Favourites);
     });
 
-    m_corvane = new CorvaneLink(Settings().AppPath + QStringLiteral("Corvane"), CorvaneLink::DefaultStartupWaitMs, this);
-    connect(m_corvane, &CorvaneLink::failed, this, &MainMe::refused);
-
     LoadGameList(Catalogue::GameList::OnLoad);
 
     MdlMenu::HookMenuWindow(this);
 
-    m_wb = new QWebEngineView(this);
-    auto* page = new SitePage(NamedWebProfile(QStringLiteral("Tavolin")), m_wb);
-    page->setNewWindowHandler([this](const LinkActivation& link) {
+    m_wb = CreateSiteView(profile, this, [this](const LinkActivation& link) {
         if (link.type != QLatin1String("8") && link.type != QLatin1String("9"))
             return false;
         emit elementTypeRequested(link.type.toInt());
         return true;
     });
-    m_wb->setPage(page);
     m_wb->setGeometry(SpacePageRect);
     m_wb->hide();
     m_timerWb.setSingleShot(true);
@@ -174,7 +166,7 @@ void MainMe::carryOut(const GameRunStep& step)
         QDesktopServices::openUrl(QUrl::fromUserInput(step.address));
         break;
     case GameRunStep::Kind::OpenInGameBrowser:
-        m_corvane->open(step.address);
+        emit webGameRequested(step.address);
         break;
     case GameRunStep::Kind::SelectTab:
         selectTab(tabPosition(step.caption));
@@ -257,10 +249,9 @@ void MainMe::mouseReleaseEvent(QMouseEvent* event)
         const int entry = m_grid.entryAt(hit.index);
         if (!m_grid.isMoreGames(entry)) {
             m_selectedGame = m_grid.entries().at(entry);
-            MdlMenu::SetGameMenuCommands({[this] { GameRunWebUrl(); }, [this] { GameRun(); },
-                                          [this] { FavoriteRun(); }, [this] { FavoriteDel(); },
-                                          [this] { Image_Del(); }});
-            MdlMenu::ShowGameMenu(this, event->globalPosition().toPoint());
+            MdlMenu::ShowGameMenu(this, event->globalPosition().toPoint(),
+                                  {[this] { GameRunWebUrl(); }, [this] { GameRun(); }, [this] { FavoriteRun(); },
+                                   [this] { FavoriteDel(); }, [this] { Image_Del(); }});
         }
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Catalogue.h"
-#include "ITabForm.h"
-#include "MyBoxGrid.h"
+#include "pages/MyBoxGrid.h"
+#include "store/Catalogue.h"
+#include "tabs/ITabForm.h"
 
 #include <QImage>
 #include <QTimer>
@@ -10,8 +10,8 @@
 
 #include <memory>
 
-class CorvaneLink;
 class MyBoxPainter;
+class QWebEngineProfile;
 class QWebEngineView;
 class TileComposer;
 class clsTooltip;
@@ -26,7 +26,7 @@ class MainMe : public QWidget, public ITabForm {
 public:
     static constexpr int SpacePageDelayMs = 1000;
 
-    explicit MainMe(QWidget* parent = nullptr);
+    explicit MainMe(QWebEngineProfile* profile, QWidget* parent = nullptr);
     ~MainMe() override;
 
     QWidget* hwnd() override { return this; }
@@ -48,9 +48,10 @@ public:
     iButton* allGamesButton() const { return m_btnGameAll; }
     iButton* favouritesButton() const { return m_btnGameSc; }
     QWebEngineView* spaceView() const { return m_wb; }
-    CorvaneLink* gameBrowser() const { return m_corvane; }
 
 signals:
+    // A web game to open in the game browser.
+    void webGameRequested(const QString& address);
     // The space page asked for the login (8) or registration (9) window.
     void elementTypeRequested(int type);
     // Something the user asked for cannot be done; the text says why.
@@ -79,6 +80,5 @@ private:
     QWebEngineView* m_wb = nullptr;
     QTimer m_timerWb;
     clsTooltip* m_tooltip = nullptr;
-    CorvaneLink* m_corvane = nullptr;
     IuTab* m_strip = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "MyBoxGrid.h"
+#include "pages/MyBoxGrid.h"
 
 #include <algorithm>
 

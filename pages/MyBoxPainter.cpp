@@ -1,7 +1,7 @@
-#include "MyBoxPainter.h"
+#include "pages/MyBoxPainter.h"
 
-#include "MyBoxGrid.h"
-#include "TileComposer.h"
+#include "pages/MyBoxGrid.h"
+#include "pages/TileComposer.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "PageCommand.h"
+#include "pages/PageCommand.h"
 
 std::optional<PageCommand> PageCommand::Parse(const QString& address)
 {

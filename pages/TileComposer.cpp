@@ -1,4 +1,4 @@
-#include "TileComposer.h"
+#include "pages/TileComposer.h"
 
 #include <QImageReader>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "GlobalSettings.h"
+#include "shell/GlobalSettings.h"
 
 namespace {
 GlobalSettings record;

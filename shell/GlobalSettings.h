@@ -12,5 +12,11 @@ struct GlobalSettings {
     QString DbFile;
 };
 
+// The catalogue's file name in the application folder, as the build names it.
+inline QString DatabaseFileName()
+{
+    return QStringLiteral(TAVOLIN_DATABASE_NAME);
+}
+
 const GlobalSettings& Settings();
 void SetGlobalSettings(const GlobalSettings& record);

@@ -1,29 +1,25 @@
-#include "MainFrm.h"
+#include "shell/MainFrm.h"
 
-#include "CTabItem.h"
-#include "CorvaneLink.h"
-#include "CTabItems.h"
-#include "Catalogue.h"
-#include "GlobalSettings.h"
-#include "MainGame.h"
-#include "MainMe.h"
-#include "MdlMenu.h"
-#include "MenuPublic.h"
-#include "SiteAddresses.h"
-#include "SkinPath.h"
-#include "SitePage.h"
-#include "WebProfile.h"
-#include "iButton.h"
-#include "mdlTabAPI.h"
-#include "uTab.h"
+#include "controls/iButton.h"
+#include "controls/MdlMenu.h"
+#include "ipc/CorvaneLink.h"
+#include "pages/MainGame.h"
+#include "pages/MainMe.h"
+#include "shell/GlobalSettings.h"
+#include "shell/MenuPublic.h"
+#include "shell/SiteAddresses.h"
+#include "shell/SkinPath.h"
+#include "shell/TavolinApp.h"
+#include "tabs/CTabItem.h"
+#include "tabs/CTabItems.h"
+#include "tabs/mdlTabAPI.h"
+#include "tabs/uTab.h"
+#include "web/SiteView.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSystemTrayIcon>
 #include <QWebEngineView>
 #include <QWindow>
 
@@ -31,8 +27,6 @@ const QRect MainFrm::StripRect(45, 8, 660, 25);
 const QRect MainFrm::ContainerRect(4, 34, 791, 550);
 
 namespace {
-
-QPointer<MainFrm> theFrame;
 
 QRegion roundedRegion(int width, int height)
 {
@@ -43,15 +37,10 @@ QRegion roundedRegion(int width, int height)
 
 } // namespace
 
-MainFrm* MainFrm::instance()
+MainFrm::MainFrm(TavolinApp& app)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_app(app)
 {
-    return theFrame;
-}
-
-MainFrm::MainFrm(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-{
-    theFrame = this;
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(FrameWidth, FrameHeight);
     setWindowTitle(Settings().AppTitle);
@@ -71,30 +60,17 @@ MainFrm::MainFrm(QWidget* parent)
     setMask(roundedRegion(FrameWidth, FrameHeight));
 
     MdlMenu::HookMenuWindow(this);
-    MdlMenu::SetMainMenuCommands({
-        [] { MenuPublic::MenuSZ(); },
-        [] { MenuPublic::MenuHelp(); },
-        [] { MenuPublic::MenuWeb(); },
-        [this] { showNotice(QStringLiteral("检测更新暂时不可用。")); },
-        [this] { stopCornerPopupTimer(); },
-        [this] { Menu_Close_Click(); },
-    });
-    buildTray();
 
     // The pane only tells whether the advertisement page exists; it has no room of its own.
-    m_webRight = new QWebEngineView(this);
-    m_webRight->setPage(new SitePage(NamedWebProfile(QStringLiteral("Tavolin")), m_webRight));
+    m_webRight = CreateSiteView(m_app.webProfile(), this);
     m_webRight->hide();
-    m_timerRight.setSingleShot(true);
-    connect(&m_timerRight, &QTimer::timeout, this, &MainFrm::cornerPopupDue);
+    connect(&m_timerRight, &CornerPopupTimer::due, this, &MainFrm::cornerPopupDue);
     connect(m_webRight, &QWebEngineView::loadFinished, this, &MainFrm::armCornerPopup);
     m_webRight->load(QUrl(AdRightUrl()));
 }
 
 MainFrm::~MainFrm()
 {
-    if (m_tray)
-        m_tray->hide();
     // The pane answers pending requests while it goes, so it goes while the frame is whole.
     delete m_webRight;
 }
@@ -115,8 +91,8 @@ void MainFrm::buildStrip()
             startDrag();
     });
 
-    m_myBox = new MainMe;
-    m_finder = new MainGame;
+    m_myBox = new MainMe(m_app.webProfile());
+    m_finder = new MainGame(m_app.webProfile());
     CTabItems* tabs = m_strip->TabItems();
     tabs->Add(QStringLiteral("我的盒子"), m_myBox);
     tabs->Add(QStringLiteral("找游戏"), m_finder);
@@ -126,6 +102,8 @@ void MainFrm::buildStrip()
     }
     m_strip->LockReDraw(false);
     connect(m_myBox, &MainMe::refused, this, &MainFrm::showNotice);
+    connect(m_myBox, &MainMe::webGameRequested, &m_app.gameBrowser(), &CorvaneLink::open);
+    connect(&m_app.gameBrowser(), &CorvaneLink::failed, this, &MainFrm::showNotice);
 }
 
 void MainFrm::buildTitleButtons()
@@ -144,87 +122,49 @@ void MainFrm::buildTitleButtons()
         right -= 2;
     }
     connect(m_menuButton, &iButton::Click, this, [this] {
-        MdlMenu::ShowMainMenu(this, m_menuButton->mapToGlobal(QPoint(0, m_menuButton->height())));
+        showMainMenu(m_menuButton->mapToGlobal(QPoint(0, m_menuButton->height())));
     });
     connect(m_minButton, &iButton::Click, this, &QWidget::showMinimized);
     connect(m_closeButton, &iButton::Click, this, &MainFrm::W_Close_Click);
 }
 
-void MainFrm::buildTray()
+MdlMenu::MainMenuCommands MainFrm::mainMenuCommands()
 {
-    m_tray = new QSystemTrayIcon(windowIcon(), this);
-    m_tray->setToolTip(Settings().AppTitle);
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger) {
-            showFromTray();
-        } else if (reason == QSystemTrayIcon::Context) {
-            activateWindow();
-            MdlMenu::ShowMainMenu(this, QCursor::pos());
-        }
-    });
-    m_tray->show();
+    return {
+        [this] { MenuPublic::MenuSZ(m_timerRight); },
+        [] { MenuPublic::MenuHelp(); },
+        [] { MenuPublic::MenuWeb(); },
+        [this] { showNotice(QStringLiteral("检测更新暂时不可用。")); },
+        [this] { m_timerRight.switchOff(); },
+        [this] { Menu_Close_Click(); },
+    };
+}
+
+void MainFrm::showMainMenu(QPoint at)
+{
+    MdlMenu::ShowMainMenu(this, at, mainMenuCommands());
 }
 
 void MainFrm::armCornerPopup(bool loaded)
 {
     if (!loaded)
         return;
-    m_webRight->page()->toHtml([this](const QString& html) {
-        // A page going away answers with nothing; that is no advertisement either.
-        if (html.isEmpty())
-            return;
-        QString compact = html;
-        compact.remove(QLatin1Char('\n')).remove(QLatin1Char('\r')).remove(QLatin1Char('\t')).remove(QLatin1Char(' '));
-        if (!compact.contains(QStringLiteral("无法找到该页")))
-            m_timerRight.start(CornerPopupDelayMs);
-    });
+    m_webRight->page()->toHtml([this](const QString& html) { m_timerRight.pageLoaded(html); });
 }
 
 void MainFrm::stopCornerPopupTimer()
 {
-    m_timerRight.stop();
-}
-
-void MainFrm::executeCommand(const QString& command)
-{
-    if (command != QLatin1String("Show"))
-        return;
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    showNormal();
-    raise();
-    activateWindow();
-}
-
-void MainFrm::showFromTray()
-{
-    // A hidden window comes back; a minimised one stays as it is.
-    if (!isVisible())
-        show();
+    m_timerRight.switchOff();
 }
 
 void MainFrm::W_Close_Click()
 {
-    if (!Catalogue::CloseHidesWindow()) {
-        Menu_Close_Click();
-        return;
-    }
-    // Without a tray to come back from, hiding would lose the window.
-    if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())
-        hide();
-    else
-        showMinimized();
+    m_app.closeButton();
 }
 
 void MainFrm::Menu_Close_Click()
 {
-    m_quitting = true;
-    emit quitting();
-    stopCornerPopupTimer();
-    m_myBox->gameBrowser()->endStartedProcesses();
-    if (m_tray)
-        m_tray->hide();
-    close();
-    QApplication::quit();
+    m_app.quit();
 }
 
 void MainFrm::showNotice(const QString& text)
@@ -255,7 +195,7 @@ void MainFrm::mousePressEvent(QMouseEvent* event)
 
 void MainFrm::closeEvent(QCloseEvent* event)
 {
-    if (m_quitting) {
+    if (m_app.isQuitting()) {
         event->accept();
         return;
     }

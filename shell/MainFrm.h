@@ -1,59 +1,53 @@
 #pragma once
 
+#include "controls/MdlMenu.h"
+#include "shell/CornerPopupTimer.h"
+
 #include <QImage>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 class MainGame;
 class MainMe;
-class QSystemTrayIcon;
 class QWebEngineView;
+class TavolinApp;
 class iButton;
 class uTab;
 
 // The main window: borderless, fixed in size, with rounded corners; the tab strip on
-// its top edge hosts the pages, three title buttons sit beside it, and an icon in the
-// tray brings it back. Closing hides it or quits, as the user set.
+// its top edge hosts the pages and three title buttons sit beside it. The one place
+// that knows every page. How it hides and quits is the application's to decide.
 class MainFrm : public QWidget {
     Q_OBJECT
 public:
     static constexpr int FrameWidth = 801;
     static constexpr int FrameHeight = 589;
     static constexpr int DragStripHeight = 20;
-    static constexpr int CornerPopupDelayMs = 5000;
     static const QRect StripRect;
     static const QRect ContainerRect;
 
-    explicit MainFrm(QWidget* parent = nullptr);
+    explicit MainFrm(TavolinApp& app);
     ~MainFrm() override;
-
-    // The program's one main frame, or null before it exists and after it is gone.
-    static MainFrm* instance();
 
     uTab* strip() const { return m_strip; }
     MainMe* myBox() const { return m_myBox; }
     MainGame* finder() const { return m_finder; }
-    QSystemTrayIcon* trayIcon() const { return m_tray; }
     iButton* menuButton() const { return m_menuButton; }
     iButton* minimiseButton() const { return m_minButton; }
     iButton* closeButton() const { return m_closeButton; }
     QWebEngineView* advertisementPane() const { return m_webRight; }
-    const QTimer& cornerPopupTimer() const { return m_timerRight; }
+    CornerPopupTimer& cornerPopupTimer() { return m_timerRight; }
 
     void stopCornerPopupTimer();
-    // A command from a later start: "Show" brings the window back; others are ignored.
-    void executeCommand(const QString& command);
-    // The close button: hide to the tray, or quit, by the stored setting.
+    // The title bar's close button.
     void W_Close_Click();
     void Menu_Close_Click();
-    // A left click on the tray icon.
-    void showFromTray();
+    // Opens the main menu at `at`, a global position.
+    void showMainMenu(QPoint at);
+    MdlMenu::MainMenuCommands mainMenuCommands();
 
 signals:
     // The advertisement pane loaded and its delay passed: time for the corner pop-up.
     void cornerPopupDue();
-    void quitting();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,11 +57,11 @@ protected:
 private:
     void buildStrip();
     void buildTitleButtons();
-    void buildTray();
     void armCornerPopup(bool loaded);
     void showNotice(const QString& text);
     void startDrag();
 
+    TavolinApp& m_app;
     QImage m_background;
     QImage m_logo;
     uTab* m_strip = nullptr;
@@ -75,10 +69,8 @@ private:
     MainMe* m_myBox = nullptr;
     MainGame* m_finder = nullptr;
     QWebEngineView* m_webRight = nullptr;
-    QTimer m_timerRight;
+    CornerPopupTimer m_timerRight;
     iButton* m_menuButton = nullptr;
     iButton* m_minButton = nullptr;
     iButton* m_closeButton = nullptr;
-    QSystemTrayIcon* m_tray = nullptr;
-    bool m_quitting = false;
 };

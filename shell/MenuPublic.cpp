@@ -1,17 +1,16 @@
-#include "MenuPublic.h"
+#include "shell/MenuPublic.h"
 
-#include "MainFrm.h"
-#include "SiteAddresses.h"
+#include "shell/CornerPopupTimer.h"
+#include "shell/SiteAddresses.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
 namespace MenuPublic {
 
-void MenuSZ()
+void MenuSZ(CornerPopupTimer& cornerPopup)
 {
-    if (MainFrm* frame = MainFrm::instance())
-        frame->stopCornerPopupTimer();
+    cornerPopup.switchOff();
 }
 
 void MenuWeb()

@@ -1,6 +1,7 @@
-#include "SiteAddresses.h"
+#include "shell/SiteAddresses.h"
 
-#include "GlobalSettings.h"
+#include "shell/GlobalSettings.h"
+#include "shell/SitePathNames.h"
 
 namespace {
 
@@ -9,15 +10,22 @@ QString productPage(const char* path)
     return Settings().SiteBase + QLatin1Char('/') + Settings().ProductKey + QLatin1String(path);
 }
 
+QString rootPage(const char* path)
+{
+    return Settings().SiteBase + QLatin1String(path);
+}
+
 } // namespace
 
+using namespace SitePathNames;
+
 QString SiteHomeUrl() { return Settings().SiteBase; }
-QString ContactUrl() { return Settings().SiteBase + QLatin1String("/about/contact.htm"); }
-QString FlashListUrl() { return productPage("/html/topleft/0.html"); }
-QString HotRankUrl() { return productPage("/html/hot/rank.htm"); }
-QString GameWebListUrl() { return productPage("/html/corvane/index.htm"); }
-QString FeatureUrl() { return productPage("/html/left/0/0.html"); }
-QString SearchUrl() { return productPage("/php/search.php?keyword="); }
-QString SpaceUrl() { return Settings().SiteBase + QLatin1String("/my/space1.php"); }
-QString AdRightUrl() { return productPage("/html/ad/adright.html"); }
-QString AdDownUrl() { return productPage("/html/ad/addown.html"); }
+QString ContactUrl() { return rootPage(Contact); }
+QString FlashListUrl() { return productPage(FlashList); }
+QString HotRankUrl() { return productPage(HotRank); }
+QString GameWebListUrl() { return productPage(GameWebList); }
+QString FeatureUrl() { return productPage(Feature); }
+QString SearchUrl() { return productPage(Search) + QLatin1Char('?') + QLatin1String(SearchKeyword) + QLatin1Char('='); }
+QString SpaceUrl() { return rootPage(Space); }
+QString AdRightUrl() { return productPage(AdRight); }
+QString AdDownUrl() { return productPage(AdDown); }

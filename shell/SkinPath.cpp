@@ -1,6 +1,6 @@
-#include "SkinPath.h"
+#include "shell/SkinPath.h"
 
-#include "GlobalSettings.h"
+#include "shell/GlobalSettings.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,6 @@
-#include "SubMain.h"
+#include "shell/SubMain.h"
+
+#include "shell/SitePathNames.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -26,10 +28,10 @@ GlobalSettings MakeGlobalSettings(const QString& programFolder, const QString& s
                                   QString* refusal)
 {
     GlobalSettings record;
-    record.ProductKey = QStringLiteral("tavolin");
+    record.ProductKey = QLatin1String(SitePathNames::Product);
     record.ShowStudioCredit = false;
     record.AppPath = programFolder.endsWith(QLatin1Char('/')) ? programFolder : programFolder + QLatin1Char('/');
-    record.DbFile = QStringLiteral("npGameData.DLL");
+    record.DbFile = DatabaseFileName();
     record.SiteBase = QString::fromLatin1(DefaultSiteBase);
     record.AppTitle = QStringLiteral("mivo盒子");
     if (!siteBaseOverride.isEmpty()) {

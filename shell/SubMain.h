@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GlobalSettings.h"
+#include "shell/GlobalSettings.h"
 
 #include <QString>
 

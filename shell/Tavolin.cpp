@@ -1,11 +1,12 @@
 // The main program: fill the settings record, hand over to a running instance or
 // become the one, and show the main frame.
-#include "GlobalSettings.h"
-#include "LocalTopic.h"
-#include "MainFrm.h"
-#include "SingleInstance.h"
-#include "SubMain.h"
-#include "TerminationSignals.h"
+#include "ipc/LocalTopic.h"
+#include "ipc/SingleInstance.h"
+#include "shell/GlobalSettings.h"
+#include "shell/MainFrm.h"
+#include "shell/SubMain.h"
+#include "shell/TavolinApp.h"
+#include "shell/TerminationSignals.h"
 
 #include <QApplication>
 #include <QFont>
@@ -29,9 +30,9 @@ int main(int argc, char** argv)
     if (instance.claim(app.arguments().mid(1)) == SingleInstance::Outcome::Forwarded)
         return 0;
 
-    MainFrm frame;
-    QObject::connect(&instance, &SingleInstance::commandReceived, &frame, &MainFrm::executeCommand);
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &frame, &MainFrm::Menu_Close_Click);
-    frame.show();
+    TavolinApp tavolin;
+    QObject::connect(&instance, &SingleInstance::commandReceived, &tavolin, &TavolinApp::executeCommand);
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &tavolin, &TavolinApp::quit);
+    tavolin.frame()->show();
     return app.exec();
 }

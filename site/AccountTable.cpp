@@ -1,4 +1,4 @@
-#include "AccountTable.h"
+#include "site/AccountTable.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>

@@ -1,10 +1,11 @@
-#include "CatalogueSeeder.h"
+#include "site/CatalogueSeeder.h"
 
-#include "CommandLinks.h"
-#include "DatabaseCycle.h"
-#include "SitePaths.h"
-#include "Statements.h"
-#include "ThumbnailPainter.h"
+#include "site/CommandLinks.h"
+#include "site/SitePaths.h"
+#include "shell/GlobalSettings.h"
+#include "site/ThumbnailPainter.h"
+#include "store/DatabaseCycle.h"
+#include "store/Statements.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -35,7 +36,7 @@ Result Seed(const SiteCatalogue& catalogue, const QString& appFolder, const QStr
     Result result;
     const QString base = siteBase.endsWith(QLatin1Char('/')) ? siteBase : siteBase + QLatin1Char('/');
     const QDir folder(appFolder);
-    DatabaseCycle cycle(folder.absolutePath() + QLatin1Char('/'), QStringLiteral("npGameData.DLL"));
+    DatabaseCycle cycle(folder.absolutePath() + QLatin1Char('/'), DatabaseFileName());
     if (!cycle.isOpen()) {
         result.error = QStringLiteral("cannot open the catalogue: ") + cycle.errorMessage();
         return result;

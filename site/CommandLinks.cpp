@@ -1,7 +1,7 @@
-#include "CommandLinks.h"
+#include "site/CommandLinks.h"
 
-#include "SitePaths.h"
-#include "UrlText.h"
+#include "site/SitePaths.h"
+#include "site/UrlText.h"
 
 namespace CommandLinks {
 namespace {

@@ -1,6 +1,6 @@
 // demo-catalogue APP_FOLDER SITE_BASE: gives an application folder whose catalogue is
 // empty the demo site's newest games, so that the demo opens on a full My box.
-#include "CatalogueSeeder.h"
+#include "site/CatalogueSeeder.h"
 
 #include <QGuiApplication>
 

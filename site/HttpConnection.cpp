@@ -1,6 +1,6 @@
-#include "HttpConnection.h"
+#include "site/HttpConnection.h"
 
-#include "SiteRouter.h"
+#include "site/SiteRouter.h"
 
 #include <QTcpSocket>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HttpRequestParser.h"
+#include "site/HttpRequestParser.h"
 
 #include <QObject>
 #include <QTimer>

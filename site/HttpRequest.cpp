@@ -1,4 +1,4 @@
-#include "HttpRequest.h"
+#include "site/HttpRequest.h"
 
 QByteArray HttpRequest::header(QByteArrayView name) const
 {

@@ -1,6 +1,6 @@
-#include "HttpRequestParser.h"
+#include "site/HttpRequestParser.h"
 
-#include "UrlText.h"
+#include "site/UrlText.h"
 
 #include <QStringDecoder>
 

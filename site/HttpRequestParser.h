@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HttpRequest.h"
+#include "site/HttpRequest.h"
 
 #include <QByteArray>
 

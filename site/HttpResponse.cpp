@@ -1,4 +1,4 @@
-#include "HttpResponse.h"
+#include "site/HttpResponse.h"
 
 HttpResponse HttpResponse::Html(const QString& page, int status)
 {

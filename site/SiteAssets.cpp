@@ -1,8 +1,8 @@
-#include "SiteAssets.h"
+#include "site/SiteAssets.h"
 
-#include "SitePaths.h"
-#include "SwfWriter.h"
-#include "ThumbnailPainter.h"
+#include "site/SitePaths.h"
+#include "site/SwfWriter.h"
+#include "site/ThumbnailPainter.h"
 
 SiteAssets::SiteAssets(const SiteCatalogue& catalogue)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SiteCatalogue.h"
+#include "site/SiteCatalogue.h"
 
 #include <QByteArray>
 #include <QHash>

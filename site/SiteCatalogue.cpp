@@ -1,4 +1,4 @@
-#include "SiteCatalogue.h"
+#include "site/SiteCatalogue.h"
 
 #include <QStringList>
 

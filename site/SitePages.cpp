@@ -1,8 +1,10 @@
-#include "SitePages.h"
+#include "site/SitePages.h"
 
-#include "CommandLinks.h"
-#include "SitePaths.h"
-#include "SiteStyle.h"
+#include "site/CommandLinks.h"
+#include "site/SitePaths.h"
+#include "site/SiteStyle.h"
+
+#include "shell/SitePathNames.h"
 
 #include <QHash>
 #include <QStringList>
@@ -13,12 +15,12 @@
 namespace {
 
 const QString SiteName = QStringLiteral("mivo游戏");
-const QString HotPath = QStringLiteral("/tavolin/html/hot/rank.htm");
-const QString WebListPath = QStringLiteral("/tavolin/html/corvane/index.htm");
-const QString FeaturedPath = QStringLiteral("/tavolin/html/left/0/0.html");
-const QString FeaturedFramePath = QStringLiteral("/tavolin/html/left/0/list.html");
-const QString ContactPath = QStringLiteral("/about/contact.htm");
-const QString ClientPath = QStringLiteral("/tavolin/download/index.html");
+const QString HotPath = SitePathNames::ProductPath(SitePathNames::HotRank);
+const QString WebListPath = SitePathNames::ProductPath(SitePathNames::GameWebList);
+const QString FeaturedPath = SitePathNames::ProductPath(SitePathNames::Feature);
+const QString FeaturedFramePath = SitePathNames::ProductPath("/html/left/0/list.html");
+const QString ContactPath = QLatin1String(SitePathNames::Contact);
+const QString ClientPath = SitePathNames::ProductPath("/download/index.html");
 
 QString esc(const QString& text) { return text.toHtmlEscaped(); }
 

@@ -1,4 +1,4 @@
-#include "SitePaths.h"
+#include "site/SitePaths.h"
 
 namespace SitePaths {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SiteGame.h"
+#include "site/SiteGame.h"
 
 #include <QString>
 

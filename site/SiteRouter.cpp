@@ -1,10 +1,14 @@
-#include "SiteRouter.h"
+#include "site/SiteRouter.h"
 
-#include "SitePages.h"
-#include "SiteStyle.h"
-#include "WebGamePage.h"
+#include "shell/SitePathNames.h"
+
+#include "site/SitePages.h"
+#include "site/SiteStyle.h"
+#include "site/WebGamePage.h"
 
 #include <QRegularExpression>
+
+using SitePathNames::ProductPath;
 
 namespace {
 
@@ -66,7 +70,7 @@ HttpResponse SiteRouter::respond(const HttpRequest& request)
 
     if (path == QLatin1String("/") || path == QLatin1String("/index.html") || path == QLatin1String("/index.htm"))
         return page(pages.home());
-    if (path == QLatin1String("/about/contact.htm"))
+    if (path == QLatin1String(SitePathNames::Contact))
         return page(pages.contact());
     if (path == QLatin1String(SiteStyle::StylePath)) {
         HttpResponse css = HttpResponse::Bytes("text/css; charset=utf-8", SiteStyle::Css().toUtf8());
@@ -75,23 +79,23 @@ HttpResponse SiteRouter::respond(const HttpRequest& request)
     }
     if (const int number = numberIn(path, flashList); number >= 0 && number < pages.flashPageCount())
         return page(pages.flashList(number));
-    if (path == QLatin1String("/tavolin/html/hot/rank.htm"))
+    if (path == ProductPath(SitePathNames::HotRank))
         return page(pages.hotRank());
-    if (path == QLatin1String("/tavolin/html/corvane/index.htm"))
+    if (path == ProductPath(SitePathNames::GameWebList))
         return page(pages.webList());
-    if (path == QLatin1String("/tavolin/html/left/0/0.html"))
+    if (path == ProductPath(SitePathNames::Feature))
         return page(pages.featured());
     if (path == QLatin1String("/tavolin/html/left/0/list.html"))
         return page(pages.featuredFrame());
-    if (path == QLatin1String("/tavolin/php/search.php"))
-        return page(pages.search(request.queryValue(u"keyword")));
-    if (path == QLatin1String("/tavolin/html/ad/adright.html"))
+    if (path == ProductPath(SitePathNames::Search))
+        return page(pages.search(request.queryValue(QString::fromLatin1(SitePathNames::SearchKeyword))));
+    if (path == ProductPath(SitePathNames::AdRight))
         return page(pages.adRight());
-    if (path == QLatin1String("/tavolin/html/ad/addown.html"))
+    if (path == ProductPath(SitePathNames::AdDown))
         return page(pages.adDown());
     if (path == QLatin1String("/tavolin/download/index.html"))
         return page(pages.clientDownload());
-    if (path == QLatin1String("/my/space1.php"))
+    if (path == QLatin1String(SitePathNames::Space))
         return page(pages.space(m_accounts.userOf(request.cookie(SessionCookie))));
     if (path.startsWith(QLatin1String("/my/")))
         return accountService(request, path);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AccountTable.h"
-#include "HttpRequest.h"
-#include "HttpResponse.h"
-#include "SiteAssets.h"
-#include "SiteCatalogue.h"
+#include "site/AccountTable.h"
+#include "site/HttpRequest.h"
+#include "site/HttpResponse.h"
+#include "site/SiteAssets.h"
+#include "site/SiteCatalogue.h"
 
 #include <QString>
 

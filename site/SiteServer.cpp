@@ -1,7 +1,7 @@
-#include "SiteServer.h"
+#include "site/SiteServer.h"
 
-#include "HttpConnection.h"
-#include "SiteRouter.h"
+#include "site/HttpConnection.h"
+#include "site/SiteRouter.h"
 
 #include <QTcpSocket>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HttpConnection.h"
+#include "site/HttpConnection.h"
 
 #include <QObject>
 #include <QTcpServer>

@@ -1,4 +1,4 @@
-#include "SiteStyle.h"
+#include "site/SiteStyle.h"
 
 namespace SiteStyle {
 

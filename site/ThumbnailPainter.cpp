@@ -1,4 +1,4 @@
-#include "ThumbnailPainter.h"
+#include "site/ThumbnailPainter.h"
 
 #include <QBuffer>
 #include <QFont>

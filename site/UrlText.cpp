@@ -1,4 +1,4 @@
-#include "UrlText.h"
+#include "site/UrlText.h"
 
 #include <QStringList>
 

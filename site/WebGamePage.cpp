@@ -1,4 +1,4 @@
-#include "WebGamePage.h"
+#include "site/WebGamePage.h"
 
 #include <QColor>
 

@@ -1,11 +1,11 @@
 // tavolin-site: the demo game site on 127.0.0.1, for trying the launcher and for the
 // end-to-end tests. "--port 0" picks a free port; the first line on standard output
 // names the address in every case.
-#include "AccountTable.h"
-#include "SiteAssets.h"
-#include "SiteCatalogue.h"
-#include "SiteRouter.h"
-#include "SiteServer.h"
+#include "site/AccountTable.h"
+#include "site/SiteAssets.h"
+#include "site/SiteCatalogue.h"
+#include "site/SiteRouter.h"
+#include "site/SiteServer.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

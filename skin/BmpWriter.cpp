@@ -1,6 +1,6 @@
-#include "BmpWriter.h"
+#include "skin/BmpWriter.h"
 
-#include "LittleEndian.h"
+#include "skin/LittleEndian.h"
 
 namespace {
 

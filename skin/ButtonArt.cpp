@@ -1,7 +1,7 @@
-#include "ButtonArt.h"
+#include "skin/ButtonArt.h"
 
-#include "Canvas.h"
-#include "Palette.h"
+#include "skin/Canvas.h"
+#include "skin/Palette.h"
 
 #include <QPainterPath>
 

@@ -1,6 +1,6 @@
-#include "Canvas.h"
+#include "skin/Canvas.h"
 
-#include "Palette.h"
+#include "skin/Palette.h"
 
 namespace Canvas {
 

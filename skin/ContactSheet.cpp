@@ -1,8 +1,8 @@
-#include "ContactSheet.h"
+#include "skin/ContactSheet.h"
 
-#include "Canvas.h"
-#include "Palette.h"
-#include "SkinCatalogue.h"
+#include "skin/Canvas.h"
+#include "skin/Palette.h"
+#include "skin/SkinCatalogue.h"
 
 #include <QDir>
 #include <QImageReader>

@@ -1,7 +1,7 @@
-#include "GifWriter.h"
+#include "skin/GifWriter.h"
 
-#include "LittleEndian.h"
-#include "PaletteQuantiser.h"
+#include "skin/LittleEndian.h"
+#include "skin/PaletteQuantiser.h"
 
 #include <vector>
 

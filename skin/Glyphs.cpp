@@ -1,4 +1,4 @@
-#include "Glyphs.h"
+#include "skin/Glyphs.h"
 
 #include <QPainterPath>
 #include <QtMath>

@@ -1,6 +1,6 @@
-#include "IconWriter.h"
+#include "skin/IconWriter.h"
 
-#include "LittleEndian.h"
+#include "skin/LittleEndian.h"
 
 namespace {
 

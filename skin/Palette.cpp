@@ -1,4 +1,4 @@
-#include "Palette.h"
+#include "skin/Palette.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "PaletteQuantiser.h"
+#include "skin/PaletteQuantiser.h"
 
 #include <QHash>
 

@@ -1,9 +1,9 @@
-#include "SkinCatalogue.h"
+#include "skin/SkinCatalogue.h"
 
-#include "ButtonArt.h"
-#include "SmallArt.h"
-#include "TabArt.h"
-#include "WindowArt.h"
+#include "skin/ButtonArt.h"
+#include "skin/SmallArt.h"
+#include "skin/TabArt.h"
+#include "skin/WindowArt.h"
 
 namespace {
 

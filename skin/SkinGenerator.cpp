@@ -1,8 +1,8 @@
-#include "SkinGenerator.h"
+#include "skin/SkinGenerator.h"
 
-#include "BmpWriter.h"
-#include "GifWriter.h"
-#include "IconWriter.h"
+#include "skin/BmpWriter.h"
+#include "skin/GifWriter.h"
+#include "skin/IconWriter.h"
 
 #include <QBuffer>
 #include <QDir>

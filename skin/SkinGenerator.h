@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SkinCatalogue.h"
+#include "skin/SkinCatalogue.h"
 
 #include <QByteArray>
 #include <QString>

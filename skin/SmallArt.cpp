@@ -1,7 +1,7 @@
-#include "SmallArt.h"
+#include "skin/SmallArt.h"
 
-#include "Canvas.h"
-#include "Palette.h"
+#include "skin/Canvas.h"
+#include "skin/Palette.h"
 
 #include <QPainterPath>
 #include <QtMath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Glyphs.h"
+#include "skin/Glyphs.h"
 
 #include <QImage>
 #include <QList>

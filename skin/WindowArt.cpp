@@ -1,8 +1,8 @@
-#include "WindowArt.h"
+#include "skin/WindowArt.h"
 
-#include "Canvas.h"
-#include "Glyphs.h"
-#include "Palette.h"
+#include "skin/Canvas.h"
+#include "skin/Glyphs.h"
+#include "skin/Palette.h"
 
 #include <QPainterPath>
 

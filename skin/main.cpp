@@ -2,8 +2,8 @@
 //   skin-generator <skin folder> [--contact-sheet <png file>]
 //   skin-generator --list          prints the table of skin files
 
-#include "ContactSheet.h"
-#include "SkinGenerator.h"
+#include "skin/ContactSheet.h"
+#include "skin/SkinGenerator.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

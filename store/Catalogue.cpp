@@ -1,8 +1,8 @@
-#include "Catalogue.h"
+#include "store/Catalogue.h"
 
-#include "DatabaseCycle.h"
-#include "Statements.h"
-#include "UtfToGb.h"
+#include "store/DatabaseCycle.h"
+#include "store/Statements.h"
+#include "store/UtfToGb.h"
 
 using namespace mSqlite;
 using UtfToGb::PercentDecodeUtf8;

@@ -1,6 +1,6 @@
-#include "DatabaseCycle.h"
+#include "store/DatabaseCycle.h"
 
-#include "GlobalSettings.h"
+#include "shell/GlobalSettings.h"
 
 using namespace mSqlite;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mSqlite.h"
+#include "store/mSqlite.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // Writes the database file that ships in the application folder, from the schema.
-#include "DatabaseCycle.h"
+#include "store/DatabaseCycle.h"
 
 #include <QFile>
 #include <QFileInfo>

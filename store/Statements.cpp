@@ -1,6 +1,6 @@
-#include "Statements.h"
+#include "store/Statements.h"
 
-#include "UtfToGb.h"
+#include "store/UtfToGb.h"
 
 namespace Statements {
 

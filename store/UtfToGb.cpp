@@ -1,4 +1,4 @@
-#include "UtfToGb.h"
+#include "store/UtfToGb.h"
 
 namespace UtfToGb {
 namespace {

@@ -1,4 +1,4 @@
-#include "mSqlite.h"
+#include "store/mSqlite.h"
 
 #include <QCoreApplication>
 #include <QDir>

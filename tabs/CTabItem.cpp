@@ -1,7 +1,7 @@
-#include "CTabItem.h"
+#include "tabs/CTabItem.h"
 
-#include "ITabForm.h"
-#include "IuTab.h"
+#include "tabs/ITabForm.h"
+#include "tabs/IuTab.h"
 
 CTabItem::~CTabItem()
 {

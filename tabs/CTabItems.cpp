@@ -1,10 +1,10 @@
-#include "CTabItems.h"
+#include "tabs/CTabItems.h"
 
-#include "CTabItem.h"
-#include "ITabForm.h"
-#include "IuTab.h"
-#include "RoundHalfEven.h"
-#include "TabError.h"
+#include "tabs/CTabItem.h"
+#include "tabs/ITabForm.h"
+#include "tabs/IuTab.h"
+#include "tabs/RoundHalfEven.h"
+#include "tabs/TabError.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TabIndex.h"
+#include "tabs/TabIndex.h"
 
 #include <QString>
 

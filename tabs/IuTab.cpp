@@ -1,4 +1,4 @@
-#include "IuTab.h"
+#include "tabs/IuTab.h"
 
 void IuTab::Add(const QString&, ITabForm*, const QString&, int)
 {

@@ -1,8 +1,8 @@
-#include "TabAtlas.h"
+#include "tabs/TabAtlas.h"
 
-#include "SkinPath.h"
-#include "TabError.h"
-#include "mdlTabAPI.h"
+#include "shell/SkinPath.h"
+#include "tabs/mdlTabAPI.h"
+#include "tabs/TabError.h"
 
 QString TabAtlas::FileName(TabSkinFormat format, int style)
 {

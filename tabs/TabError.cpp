@@ -1,4 +1,4 @@
-#include "TabError.h"
+#include "tabs/TabError.h"
 
 TabError::TabError(int number, const QString& message)
     : std::runtime_error(message.toStdString())

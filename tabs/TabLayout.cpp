@@ -1,6 +1,6 @@
-#include "TabLayout.h"
+#include "tabs/TabLayout.h"
 
-#include "RoundHalfEven.h"
+#include "tabs/RoundHalfEven.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "TabPainter.h"
+#include "tabs/TabPainter.h"
 
-#include "mdlTabAPI.h"
+#include "tabs/mdlTabAPI.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TabLayout.h"
+#include "tabs/TabLayout.h"
 
 #include <QFont>
 #include <QImage>

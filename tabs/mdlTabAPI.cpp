@@ -1,7 +1,7 @@
-#include "mdlTabAPI.h"
+#include "tabs/mdlTabAPI.h"
 
-#include "RoundHalfEven.h"
-#include "TabError.h"
+#include "tabs/RoundHalfEven.h"
+#include "tabs/TabError.h"
 
 #include <QFontMetrics>
 #include <QPainter>

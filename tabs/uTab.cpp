@@ -1,10 +1,10 @@
-#include "uTab.h"
+#include "tabs/uTab.h"
 
-#include "CTabItem.h"
-#include "GlobalSettings.h"
-#include "ITabForm.h"
-#include "TabPainter.h"
-#include "mdlTabAPI.h"
+#include "shell/GlobalSettings.h"
+#include "tabs/CTabItem.h"
+#include "tabs/ITabForm.h"
+#include "tabs/mdlTabAPI.h"
+#include "tabs/TabPainter.h"
 
 #include <QMouseEvent>
 #include <QtMath>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CTabItems.h"
-#include "IuTab.h"
-#include "TabAtlas.h"
-#include "TabLayout.h"
+#include "tabs/CTabItems.h"
+#include "tabs/IuTab.h"
+#include "tabs/TabAtlas.h"
+#include "tabs/TabLayout.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ButtonStateMachine.h"
+#include "controls/ButtonStateMachine.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "TestStrips.h"
-#include "iButton.h"
+#include "controls/iButton.h"
+#include "tests/controls/TestStrips.h"
 
 #include <QCursor>
 #include <QSignalSpy>

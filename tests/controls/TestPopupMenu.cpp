@@ -1,5 +1,5 @@
-#include "MdlMenu.h"
-#include "PopupMenuWindow.h"
+#include "controls/MdlMenu.h"
+#include "controls/PopupMenuWindow.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -20,6 +20,11 @@ private slots:
     void drawsInTheSkinColours();
 
 private:
+    void showMain(QPoint at);
+    void showGame(QPoint at);
+
+    MdlMenu::MainMenuCommands m_mainCommands;
+    MdlMenu::GameMenuCommands m_gameCommands;
     QStringList m_calls;
     std::unique_ptr<QWidget> m_owner;
 };
@@ -30,10 +35,19 @@ void TestPopupMenu::init()
     m_owner = std::make_unique<QWidget>();
     MdlMenu::HookMenuWindow(m_owner.get());
     auto record = [this](const char* name) { return [this, name] { m_calls << QString::fromLatin1(name); }; };
-    MdlMenu::SetMainMenuCommands({record("settings"), record("help"), record("website"), record("update"),
-                                  record("about"), record("quit")});
-    MdlMenu::SetGameMenuCommands(
-        {record("introduce"), record("run"), record("favourite"), record("unfavourite"), record("remove")});
+    m_mainCommands = {record("settings"), record("help"), record("website"), record("update"), record("about"),
+                      record("quit")};
+    m_gameCommands = {record("introduce"), record("run"), record("favourite"), record("unfavourite"), record("remove")};
+}
+
+void TestPopupMenu::showMain(QPoint at)
+{
+    MdlMenu::ShowMainMenu(m_owner.get(), at, m_mainCommands);
+}
+
+void TestPopupMenu::showGame(QPoint at)
+{
+    MdlMenu::ShowGameMenu(m_owner.get(), at, m_gameCommands);
 }
 
 void TestPopupMenu::cleanup()
@@ -58,7 +72,7 @@ void TestPopupMenu::itemsOfEachMenu()
 {
     QFETCH(bool, mainMenu);
     QFETCH(QStringList, captions);
-    mainMenu ? MdlMenu::ShowMainMenu(m_owner.get(), {10, 10}) : MdlMenu::ShowGameMenu(m_owner.get(), {10, 10});
+    mainMenu ? showMain({10, 10}) : showGame({10, 10});
     const auto& items = MdlMenu::MenuItems();
     QCOMPARE(items.size(), captions.size());
     int height = 0;
@@ -74,19 +88,21 @@ void TestPopupMenu::itemsOfEachMenu()
 
 void TestPopupMenu::commandGoesByTheMenuBuiltLast()
 {
-    MdlMenu::ShowMainMenu(m_owner.get(), {0, 0});
-    MdlMenu::DispatchMenuCommand(100);
-    MdlMenu::DispatchMenuCommand(107);
-    MdlMenu::ShowGameMenu(m_owner.get(), {0, 0});
-    MdlMenu::DispatchMenuCommand(100);
-    MdlMenu::DispatchMenuCommand(106);
-    MdlMenu::DispatchMenuCommand(107); // beyond the game menu
+    showMain({0, 0});
+    MdlMenu::DispatchMenuCommand(MdlMenu::MenuIdOf(QStringLiteral("设置")));
+    MdlMenu::DispatchMenuCommand(MdlMenu::MenuIdOf(QStringLiteral("安全退出(X)")));
+    const int quitId = MdlMenu::MenuIdOf(QStringLiteral("安全退出(X)"));
+    showGame({0, 0});
+    QCOMPARE(MdlMenu::MenuIdOf(QStringLiteral("安全退出(X)")), -1);
+    MdlMenu::DispatchMenuCommand(MdlMenu::MenuIdOf(QStringLiteral("游戏介绍")));
+    MdlMenu::DispatchMenuCommand(MdlMenu::MenuIdOf(QStringLiteral("删除游戏")));
+    MdlMenu::DispatchMenuCommand(quitId); // beyond the game menu
     QCOMPARE(m_calls, QStringList({"settings", "quit", "introduce", "remove"}));
 }
 
 void TestPopupMenu::chosenItemArrivesAtTheOwner()
 {
-    MdlMenu::ShowGameMenu(m_owner.get(), {100, 100});
+    showGame({100, 100});
     auto* popup = qobject_cast<PopupMenuWindow*>(MdlMenu::CurrentPopup());
     QVERIFY(popup);
     QVERIFY(QTest::qWaitForWindowExposed(popup));
@@ -101,7 +117,7 @@ void TestPopupMenu::chosenItemArrivesAtTheOwner()
 
 void TestPopupMenu::separatorsTakeNoHighlightAndNoCommand()
 {
-    MdlMenu::ShowMainMenu(m_owner.get(), {100, 100});
+    showMain({100, 100});
     auto* popup = qobject_cast<PopupMenuWindow*>(MdlMenu::CurrentPopup());
     QVERIFY(QTest::qWaitForWindowExposed(popup));
     QCOMPARE(popup->itemAt(QPoint(50, 26)), 1);
@@ -121,7 +137,7 @@ void TestPopupMenu::windowIsHookedOnce()
 {
     QVERIFY(MdlMenu::IsHooked(m_owner.get()));
     QVERIFY(!MdlMenu::HookMenuWindow(m_owner.get()));
-    MdlMenu::ShowMainMenu(m_owner.get(), {0, 0});
+    showMain({0, 0});
     QCoreApplication::sendEvent(m_owner.get(), new MdlMenu::MenuCommandEvent(102));
     QCOMPARE(m_calls, QStringList("help"));
     QWidget stranger;

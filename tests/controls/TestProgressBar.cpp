@@ -1,6 +1,6 @@
-#include "ProgressBar.h"
-#include "ProgressText.h"
-#include "ProgressTheme.h"
+#include "controls/ProgressBar.h"
+#include "controls/ProgressText.h"
+#include "controls/ProgressTheme.h"
 
 #include <QTest>
 

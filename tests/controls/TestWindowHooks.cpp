@@ -1,8 +1,8 @@
-#include "CSubclass.h"
-#include "EventLog.h"
-#include "WindowMessages.h"
-#include "cFormSubclass.h"
-#include "clsWndMsg.h"
+#include "controls/cFormSubclass.h"
+#include "controls/clsWndMsg.h"
+#include "controls/CSubclass.h"
+#include "controls/EventLog.h"
+#include "controls/WindowMessages.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,14 +1,14 @@
 // Writes one picture of the skinned toolkit as a user sees it: the tab strip in both
 // styles from the generated skin, image buttons in every state, progress bars in
 // several themes. gallery APP_FOLDER OUTPUT.png
-#include "CTabItem.h"
-#include "CTabItems.h"
-#include "GlobalSettings.h"
-#include "ITabForm.h"
-#include "ProgressBar.h"
-#include "SkinPath.h"
-#include "iButton.h"
-#include "uTab.h"
+#include "controls/iButton.h"
+#include "controls/ProgressBar.h"
+#include "tests/support/AppFolder.h"
+#include "shell/SkinPath.h"
+#include "tabs/CTabItem.h"
+#include "tabs/CTabItems.h"
+#include "tabs/ITabForm.h"
+#include "tabs/uTab.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -123,9 +123,7 @@ int main(int argc, char** argv)
         qWarning("usage: gallery APP_FOLDER OUTPUT.png");
         return 2;
     }
-    GlobalSettings record;
-    record.AppPath = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
-    SetGlobalSettings(record);
+    UseAppFolder(QString::fromLocal8Bit(argv[1]));
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setPixelSize(12);
     QApplication::setFont(font);

@@ -1,4 +1,4 @@
-#include "GameRunPlan.h"
+#include "pages/GameRunPlan.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "FilledImage.h"
-#include "MyBoxGrid.h"
-#include "MyBoxPainter.h"
-#include "TileComposer.h"
+#include "pages/MyBoxGrid.h"
+#include "pages/MyBoxPainter.h"
+#include "pages/TileComposer.h"
+#include "tests/support/FilledImage.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,5 +1,5 @@
-#include "FilledImage.h"
-#include "TileComposer.h"
+#include "pages/TileComposer.h"
+#include "tests/support/FilledImage.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

@@ -1,19 +1,22 @@
 // The main program's window against the bundled demo site, with real web views.
-#include "CTabItem.h"
-#include "CTabItems.h"
-#include "Catalogue.h"
-#include "DatabaseCycle.h"
-#include "GlobalSettings.h"
-#include "LocalTopic.h"
-#include "MainFrm.h"
-#include "MainGame.h"
-#include "MainMe.h"
-#include "MdlMenu.h"
-#include "SingleInstance.h"
-#include "SitePage.h"
-#include "SubMain.h"
-#include "iButton.h"
-#include "uTab.h"
+#include "controls/iButton.h"
+#include "controls/MdlMenu.h"
+#include "ipc/LocalTopic.h"
+#include "ipc/SingleInstance.h"
+#include "pages/MainGame.h"
+#include "pages/MainMe.h"
+#include "shell/GlobalSettings.h"
+#include "shell/MainFrm.h"
+#include "shell/TavolinApp.h"
+#include "store/Catalogue.h"
+#include "store/DatabaseCycle.h"
+#include "tabs/CTabItem.h"
+#include "tabs/CTabItems.h"
+#include "tabs/uTab.h"
+#include "tests/support/AppFolder.h"
+#include "tests/support/FilledImage.h"
+#include "tests/support/RealPrograms.h"
+#include "web/SitePage.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,22 +25,10 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
 
 #include <optional>
-
-namespace {
-
-QImage filled(QColor colour)
-{
-    QImage image(120, 90, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-} // namespace
 
 class TestMainFrame : public QObject {
     Q_OBJECT
@@ -65,55 +56,52 @@ private slots:
 
 private:
     void addGames(int count, const QString& prefix = QStringLiteral("游戏"));
-    // Starts the built program against the test site.
-    void startProgram(QProcess& program);
-    // Waits for the program to end; one that does not is killed. True when it ended.
-    static bool waitForEnd(QProcess& program);
     QPoint tileCentre(int position) const;
     void saveScreen(const QString& name);
 
-    QProcess m_site;
+    void startFrame();
+
+    DemoSite m_site;
     QString m_siteBase;
-    std::unique_ptr<QTemporaryDir> m_app;
-    std::unique_ptr<MainFrm> m_frame;
+    std::unique_ptr<TemporaryAppFolder> m_app;
+    std::unique_ptr<TavolinApp> m_tavolin;
+    MainFrm* m_frame = nullptr;
 };
 
 void TestMainFrame::initTestCase()
 {
-    m_site.setProgram(QStringLiteral(TAVOLIN_SITE_PROGRAM));
-    m_site.setArguments({"--port", "0"});
-    m_site.start();
-    QVERIFY(m_site.waitForStarted(10000));
-    QVERIFY(m_site.waitForReadyRead(10000));
-    const QString first = QString::fromUtf8(m_site.readLine()).trimmed();
-    QVERIFY2(first.startsWith("listening on 127.0.0.1:"), qPrintable(first));
-    m_siteBase = QStringLiteral("http://%1/").arg(first.mid(QStringLiteral("listening on ").size()));
+    QVERIFY2(m_site.start(), qPrintable(m_site.error()));
+    m_siteBase = m_site.base();
 }
 
 void TestMainFrame::cleanupTestCase()
 {
-    m_site.terminate();
-    m_site.waitForFinished(5000);
 }
 
 void TestMainFrame::init()
 {
     // A fresh application folder with the built skin.
-    m_app = std::make_unique<QTemporaryDir>();
-    QVERIFY(QFile::link(QStringLiteral(TAVOLIN_APP_DIR "/Skin"), m_app->filePath("Skin")));
-    QVERIFY(QDir(m_app->path()).mkpath("Jpgs"));
-    SetGlobalSettings(SubMain::MakeGlobalSettings(m_app->path(), m_siteBase));
+    m_app = std::make_unique<TemporaryAppFolder>(TemporaryAppFolder::Skin::Built, m_siteBase);
+    QVERIFY(m_app->isValid());
     SetTopicInstallation(m_app->path());
-    m_frame = std::make_unique<MainFrm>();
+    startFrame();
+}
+
+void TestMainFrame::startFrame()
+{
+    m_tavolin.reset();
+    m_tavolin = std::make_unique<TavolinApp>();
+    m_frame = m_tavolin->frame();
     m_frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
 }
 
 void TestMainFrame::cleanup()
 {
     if (QWidget* popup = MdlMenu::CurrentPopup())
         popup->close();
-    m_frame.reset();
+    m_tavolin.reset();
+    m_frame = nullptr;
     m_app.reset();
 }
 
@@ -122,24 +110,6 @@ void TestMainFrame::addGames(int count, const QString& prefix)
     for (int i = 0; i < count; ++i)
         QVERIFY(Catalogue::AddSavedFlashGame(QStringLiteral("%1 %2").arg(prefix).arg(i), "", m_siteBase));
     m_frame->myBox()->LoadGameList(Catalogue::GameList::OnLoad);
-}
-
-void TestMainFrame::startProgram(QProcess& program)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TAVOLIN_SITE_BASE", m_siteBase);
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(TAVOLIN_APP_DIR "/Tavolin"), {});
-}
-
-bool TestMainFrame::waitForEnd(QProcess& program)
-{
-    const bool ended = QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 20000);
-    if (!ended) {
-        program.kill();
-        program.waitForFinished(5000);
-    }
-    return ended;
 }
 
 QPoint TestMainFrame::tileCentre(int position) const
@@ -216,7 +186,7 @@ void TestMainFrame::gridFollowsTheCatalogue()
 
 void TestMainFrame::nameWithSpacesFindsItsThumbnail()
 {
-    QVERIFY(filled(QColor(220, 30, 30)).save(m_app->filePath("Jpgs/FireBoy2.jpg"), "JPG", 100));
+    QVERIFY(FilledImage({120, 90}, QColor(220, 30, 30)).save(m_app->filePath("Jpgs/FireBoy2.jpg"), "JPG", 100));
     QVERIFY(Catalogue::AddSavedFlashGame("Fire Boy 2", "", ""));
     m_frame->myBox()->LoadGameList(Catalogue::GameList::OnLoad);
     QCOMPARE(m_frame->myBox()->grid().entries().first(), QStringLiteral("Fire Boy 2"));
@@ -262,15 +232,15 @@ void TestMainFrame::gameMenuDispatchesToTheSelectedGame()
     QCOMPARE(box->selectedGame(), QStringLiteral("游戏 0"));
     QTRY_VERIFY(MdlMenu::CurrentPopup());
     QCOMPARE(MdlMenu::MenuItems().size(), 7);
-    // "收藏游戏" is the fourth item; a menu command reaches the page as an event.
-    QCoreApplication::postEvent(box, new MdlMenu::MenuCommandEvent(103));
+    // A menu command reaches the page as an event.
+    QCoreApplication::postEvent(box, new MdlMenu::MenuCommandEvent(MdlMenu::MenuIdOf(QStringLiteral("收藏游戏"))));
     QTRY_COMPARE(box->grid().entries(), QStringList({"游戏 0", "更多游戏"}));
     QCOMPARE(Catalogue::GameNames(Catalogue::GameList::Favourites), QStringList("游戏 0"));
     // The main menu built later takes over the identifiers.
     QTest::mouseClick(m_frame->menuButton(), Qt::LeftButton);
     QTRY_COMPARE(MdlMenu::MenuItems().size(), 8);
     QTRY_VERIFY_WITH_TIMEOUT(m_frame->cornerPopupTimer().isActive(), 15000);
-    QCoreApplication::sendEvent(m_frame.get(), new MdlMenu::MenuCommandEvent(105));
+    QCoreApplication::sendEvent(m_frame, new MdlMenu::MenuCommandEvent(MdlMenu::MenuIdOf(QStringLiteral("关于我们"))));
     QVERIFY(!m_frame->cornerPopupTimer().isActive());
 }
 
@@ -294,13 +264,10 @@ void TestMainFrame::closeButtonFollowsTheSetting()
         if (!QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 5000))
             QSKIP("the tray host did not come up");
         // A new icon registers with the host that is there now.
-        m_frame.reset();
-        m_frame = std::make_unique<MainFrm>();
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        startFrame();
     }
     QVERIFY(Catalogue::SetCloseHidesWindow(hides));
-    QSignalSpy quitting(m_frame.get(), &MainFrm::quitting);
+    QSignalSpy quitting(m_tavolin.get(), &TavolinApp::quitting);
     QTest::mouseClick(m_frame->closeButton(), Qt::LeftButton);
     if (!hides) {
         QCOMPARE(quitting.count(), 1);
@@ -308,7 +275,7 @@ void TestMainFrame::closeButtonFollowsTheSetting()
     } else if (withTray) {
         QTRY_VERIFY(!m_frame->isVisible());
         QCOMPARE(quitting.count(), 0);
-        m_frame->showFromTray();
+        m_tavolin->showFromTray();
         QVERIFY(m_frame->isVisible());
     } else {
         QTRY_VERIFY(m_frame->isMinimized());
@@ -361,15 +328,15 @@ void TestMainFrame::secondStartRestoresTheFirst()
     SetTopicInstallation(QStringLiteral(TAVOLIN_APP_DIR));
     SingleInstance first;
     QCOMPARE(first.claim({}), SingleInstance::Outcome::First);
-    connect(&first, &SingleInstance::commandReceived, m_frame.get(), &MainFrm::executeCommand);
+    connect(&first, &SingleInstance::commandReceived, m_tavolin.get(), &TavolinApp::executeCommand);
     m_frame->showMinimized();
     QTRY_VERIFY(m_frame->isMinimized());
 
     // The real program, started again from the same installation, hands over and ends.
     QProcess second;
-    startProgram(second);
+    StartTavolin(second, m_siteBase);
     QVERIFY(second.waitForStarted(10000));
-    QVERIFY2(waitForEnd(second), "the second start did not hand over and end");
+    QVERIFY2(WaitForEnd(second), "the second start did not hand over and end");
     QCOMPARE(second.exitCode(), 0);
     QTRY_VERIFY(!m_frame->isMinimized());
     QVERIFY(m_frame->isVisible());
@@ -379,11 +346,11 @@ void TestMainFrame::terminationQuitsLikeTheMenu()
 {
     SetTopicInstallation(QStringLiteral(TAVOLIN_APP_DIR));
     QProcess program;
-    startProgram(program);
+    StartTavolin(program, m_siteBase);
     QVERIFY(program.waitForStarted(10000));
     const bool serving = QTest::qWaitFor([] { return TopicIsServed(QStringLiteral("Tavolin|FormTavolin")); }, 20000);
     program.terminate();
-    const bool ended = waitForEnd(program);
+    const bool ended = WaitForEnd(program);
     QVERIFY(serving);
     QVERIFY2(ended, "the program did not end on SIGTERM");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -397,7 +364,7 @@ void TestMainFrame::screenshots()
         QSKIP("set TAVOLIN_SCREENSHOT_DIR to write the screenshots");
     for (int i = 0; i < 24; ++i) {
         const QString name = QStringLiteral("游戏 %1").arg(i);
-        QImage thumbnail = filled(QColor::fromHsv((i * 37) % 360, 160, 220));
+        QImage thumbnail = FilledImage({120, 90}, QColor::fromHsv((i * 37) % 360, 160, 220));
         QPainter p(&thumbnail);
         p.setPen(Qt::white);
         p.setFont(QFont("WenQuanYi Micro Hei", 36));

@@ -1,7 +1,7 @@
-#include "GlobalSettings.h"
-#include "SiteAddresses.h"
-#include "SkinPath.h"
-#include "SubMain.h"
+#include "shell/GlobalSettings.h"
+#include "shell/SiteAddresses.h"
+#include "shell/SkinPath.h"
+#include "shell/SubMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,7 +28,7 @@ void TestSettings::recordAsStartUpFillsIt()
     QCOMPARE(record.ProductKey, QStringLiteral("tavolin"));
     QCOMPARE(record.ShowStudioCredit, false);
     QCOMPARE(record.AppPath, QStringLiteral("/opt/tavolin/"));
-    QCOMPARE(record.DbFile, QStringLiteral("npGameData.DLL"));
+    QCOMPARE(record.DbFile, DatabaseFileName());
     QCOMPARE(SubMain::MakeGlobalSettings(QStringLiteral("/"), QString()).AppPath, QStringLiteral("/"));
 }
 

@@ -1,13 +1,12 @@
-#include "Catalogue.h"
-#include "CatalogueSeeder.h"
-#include "CommandLinks.h"
-#include "GlobalSettings.h"
-#include "SiteCatalogue.h"
-#include "UtfToGb.h"
+#include "site/CatalogueSeeder.h"
+#include "site/CommandLinks.h"
+#include "site/SiteCatalogue.h"
+#include "store/Catalogue.h"
+#include "store/UtfToGb.h"
+#include "tests/support/AppFolder.h"
 
 #include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -24,7 +23,7 @@ private slots:
     void leavesAFilledCatalogueAlone();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_app;
+    std::unique_ptr<TemporaryAppFolder> m_app;
 };
 
 namespace {
@@ -48,11 +47,8 @@ SiteCatalogue awkwardNames()
 
 void TestCatalogueSeeder::init()
 {
-    m_app = std::make_unique<QTemporaryDir>();
-    GlobalSettings record;
-    record.AppPath = m_app->path() + QStringLiteral("/");
-    record.DbFile = QStringLiteral("npGameData.DLL");
-    SetGlobalSettings(record);
+    m_app = std::make_unique<TemporaryAppFolder>();
+    QVERIFY(m_app->isValid());
 }
 
 void TestCatalogueSeeder::cleanup()

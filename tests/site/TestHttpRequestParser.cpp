@@ -1,5 +1,5 @@
-#include "HttpRequestParser.h"
-#include "HttpResponse.h"
+#include "site/HttpRequestParser.h"
+#include "site/HttpResponse.h"
 
 #include <QTest>
 

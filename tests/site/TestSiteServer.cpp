@@ -1,8 +1,8 @@
-#include "AccountTable.h"
-#include "SiteAssets.h"
-#include "SiteCatalogue.h"
-#include "SiteRouter.h"
-#include "SiteServer.h"
+#include "site/AccountTable.h"
+#include "site/SiteAssets.h"
+#include "site/SiteCatalogue.h"
+#include "site/SiteRouter.h"
+#include "site/SiteServer.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

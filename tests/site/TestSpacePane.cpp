@@ -1,9 +1,9 @@
-#include "AccountTable.h"
-#include "SiteAssets.h"
-#include "SiteCatalogue.h"
-#include "SitePages.h"
-#include "SiteRouter.h"
-#include "SiteServer.h"
+#include "site/AccountTable.h"
+#include "site/SiteAssets.h"
+#include "site/SiteCatalogue.h"
+#include "site/SitePages.h"
+#include "site/SiteRouter.h"
+#include "site/SiteServer.h"
 
 #include <QSignalSpy>
 #include <QTest>

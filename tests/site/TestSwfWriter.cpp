@@ -1,4 +1,4 @@
-#include "SwfWriter.h"
+#include "site/SwfWriter.h"
 
 #include <QTest>
 

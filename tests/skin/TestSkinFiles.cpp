@@ -2,8 +2,8 @@
 // load is there, is a real file of its format, and has the size, frames and layout the
 // programs cut it by.
 
-#include "SkinCatalogue.h"
-#include "SkinPath.h"
+#include "shell/SkinPath.h"
+#include "skin/SkinCatalogue.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,12 +1,12 @@
 // The encoders behind the skin files, checked through Qt's own readers, and the
 // generator's promise of identical bytes on every run.
 
-#include "BmpWriter.h"
-#include "GifWriter.h"
-#include "IconWriter.h"
-#include "PaletteQuantiser.h"
-#include "SkinCatalogue.h"
-#include "SkinGenerator.h"
+#include "skin/BmpWriter.h"
+#include "skin/GifWriter.h"
+#include "skin/IconWriter.h"
+#include "skin/PaletteQuantiser.h"
+#include "skin/SkinCatalogue.h"
+#include "skin/SkinGenerator.h"
 
 #include <QBuffer>
 #include <QDir>

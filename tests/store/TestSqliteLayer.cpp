@@ -1,5 +1,6 @@
-#include "DatabaseCycle.h"
-#include "mSqlite.h"
+#include "shell/GlobalSettings.h"
+#include "store/DatabaseCycle.h"
+#include "store/mSqlite.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,12 +120,12 @@ void TestSqliteLayer::opensBareNameInTheLoadedFolder()
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(elsewhere.path()));
     {
-        DatabaseCycle cycle(app.path() + QStringLiteral("/"), QStringLiteral("npGameData.DLL"));
+        DatabaseCycle cycle(app.path() + QStringLiteral("/"), DatabaseFileName());
         QVERIFY(cycle.isOpen());
     }
     QDir::setCurrent(before);
-    QVERIFY(QFile::exists(app.filePath(QStringLiteral("npGameData.DLL"))));
-    QVERIFY(!QFile::exists(elsewhere.filePath(QStringLiteral("npGameData.DLL"))));
+    QVERIFY(QFile::exists(app.filePath(DatabaseFileName())));
+    QVERIFY(!QFile::exists(elsewhere.filePath(DatabaseFileName())));
 }
 
 void TestSqliteLayer::createsSchemaWhereTablesAreMissing_data()

@@ -1,8 +1,8 @@
-#include "Catalogue.h"
-#include "DatabaseCycle.h"
-#include "GlobalSettings.h"
-#include "Statements.h"
-#include "UtfToGb.h"
+#include "shell/GlobalSettings.h"
+#include "store/Catalogue.h"
+#include "store/DatabaseCycle.h"
+#include "store/Statements.h"
+#include "store/UtfToGb.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +39,7 @@ void TestStatements::init()
     m_app = std::make_unique<QTemporaryDir>();
     GlobalSettings record;
     record.AppPath = m_app->path() + QStringLiteral("/");
-    record.DbFile = QStringLiteral("npGameData.DLL");
+    record.DbFile = DatabaseFileName();
     SetGlobalSettings(record);
 }
 
@@ -225,7 +225,7 @@ void TestStatements::findsTheSameCatalogueFromAnotherDirectory()
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(elsewhere.path()));
     const QStringList names = Catalogue::GameNames(Catalogue::GameList::OnLoad);
-    const bool strayFile = QFile::exists(QStringLiteral("npGameData.DLL"));
+    const bool strayFile = QFile::exists(DatabaseFileName());
     QDir::setCurrent(before);
     QCOMPARE(names, QStringList("Here"));
     QVERIFY(!strayFile);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LocalTopic.h"
+#include "ipc/LocalTopic.h"
 
 #include <QMutex>
 #include <QStringList>

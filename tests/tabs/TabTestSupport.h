@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CTabItem.h"
-#include "GlobalSettings.h"
-#include "ITabForm.h"
+#include "tests/support/AppFolder.h"
+#include "tabs/CTabItem.h"
+#include "tabs/ITabForm.h"
 
 #include <QDir>
 #include <QImage>
@@ -105,9 +105,7 @@ inline void Install(const QString& appFolder)
         atlas.save(skin + QLatin1String(names[style]) + QStringLiteral(".png"));
         AsColourKeyedBitmap(atlas).save(skin + QLatin1String(names[style]) + QStringLiteral(".bmp"));
     }
-    GlobalSettings record;
-    record.AppPath = appFolder + QStringLiteral("/");
-    SetGlobalSettings(record);
+    UseAppFolder(appFolder);
 }
 
 }

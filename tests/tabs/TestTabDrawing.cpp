@@ -1,10 +1,10 @@
-#include "CTabItem.h"
-#include "CTabItems.h"
-#include "TabAtlas.h"
-#include "TabError.h"
-#include "TabTestSupport.h"
-#include "mdlTabAPI.h"
-#include "uTab.h"
+#include "tabs/CTabItem.h"
+#include "tabs/CTabItems.h"
+#include "tabs/mdlTabAPI.h"
+#include "tabs/TabAtlas.h"
+#include "tabs/TabError.h"
+#include "tabs/uTab.h"
+#include "tests/tabs/TabTestSupport.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "CTabItem.h"
-#include "CTabItems.h"
-#include "TabError.h"
-#include "TabTestSupport.h"
-#include "uTab.h"
+#include "tabs/CTabItem.h"
+#include "tabs/CTabItems.h"
+#include "tabs/TabError.h"
+#include "tabs/uTab.h"
+#include "tests/tabs/TabTestSupport.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "TabLayout.h"
+#include "tabs/TabLayout.h"
 
 #include <QTest>
 

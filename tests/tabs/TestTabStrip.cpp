@@ -1,7 +1,7 @@
-#include "CTabItem.h"
-#include "CTabItems.h"
-#include "TabTestSupport.h"
-#include "uTab.h"
+#include "tabs/CTabItem.h"
+#include "tabs/CTabItems.h"
+#include "tabs/uTab.h"
+#include "tests/tabs/TabTestSupport.h"
 
 #include <QApplication>
 #include <QMouseEvent>

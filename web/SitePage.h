@@ -1,9 +1,12 @@
 #pragma once
 
+#include "shell/Clock.h"
+
 #include <QUrl>
 #include <QWebEnginePage>
 
 #include <functional>
+#include <optional>
 
 // What the user activated just before a page asked for a new window: the element's
 // type attribute and link address, as the document reports them.
@@ -23,7 +26,10 @@ class SitePage : public QWebEnginePage {
 public:
     using NewWindowHandler = std::function<bool(const LinkActivation&)>;
 
-    SitePage(QWebEngineProfile* profile, QObject* parent = nullptr);
+    // An activation explains a request for this long after it was reported.
+    static constexpr qint64 ActivationLifetimeMs = 2000;
+
+    SitePage(QWebEngineProfile* profile, QObject* parent = nullptr, const Clock& clock = Clock::Steady());
 
     void setNewWindowHandler(NewWindowHandler handler) { m_handler = std::move(handler); }
     LinkActivation lastActivation() const { return m_lastActivation; }
@@ -40,7 +46,8 @@ protected:
 private:
     void resolveNewWindow(const QUrl& requested);
 
+    const Clock& m_clock;
     NewWindowHandler m_handler;
     LinkActivation m_lastActivation;
-    qint64 m_lastActivationTime = 0;
+    std::optional<qint64> m_lastActivationTime;
 };

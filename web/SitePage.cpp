@@ -1,6 +1,5 @@
-#include "SitePage.h"
+#include "web/SitePage.h"
 
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,8 +12,6 @@
 
 namespace {
 
-// How long an activation stays the explanation of a new-window request.
-constexpr qint64 ActivationLifetimeMs = 2000;
 // The console message of an activation may trail the request slightly.
 constexpr int ResolveDelayMs = 60;
 
@@ -64,8 +61,9 @@ QString SitePage::ActivationToken()
     return token;
 }
 
-SitePage::SitePage(QWebEngineProfile* profile, QObject* parent)
+SitePage::SitePage(QWebEngineProfile* profile, QObject* parent, const Clock& clock)
     : QWebEnginePage(profile, parent)
+    , m_clock(clock)
 {
     QWebEngineScript script;
     script.setName(QStringLiteral("tavolin-link-activation"));
@@ -92,18 +90,18 @@ void SitePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, con
     const QJsonObject fields = QJsonDocument::fromJson(message.mid(ActivationToken().size()).toUtf8()).object();
     m_lastActivation = {fields.value(QStringLiteral("type")).toString(),
                         fields.value(QStringLiteral("href")).toString(), QUrl()};
-    m_lastActivationTime = QDateTime::currentMSecsSinceEpoch();
+    m_lastActivationTime = m_clock.nowMs();
     emit linkActivated(m_lastActivation);
 }
 
 void SitePage::resolveNewWindow(const QUrl& requested)
 {
     LinkActivation link;
-    if (QDateTime::currentMSecsSinceEpoch() - m_lastActivationTime <= ActivationLifetimeMs)
+    if (m_lastActivationTime && m_clock.nowMs() - *m_lastActivationTime <= ActivationLifetimeMs)
         link = m_lastActivation;
     link.requestedUrl = requested;
     // One activation explains one request.
-    m_lastActivationTime = 0;
+    m_lastActivationTime.reset();
     if (m_handler && m_handler(link))
         return;
     if (requested.isValid() && (requested.scheme() == QLatin1String("http") || requested.scheme() == QLatin1String("https")))

@@ -1,5 +1,5 @@
-#include "CorvaneLink.h"
-#include "TopicServerThread.h"
+#include "ipc/CorvaneLink.h"
+#include "tests/support/TopicServerThread.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "SingleInstance.h"
-#include "TopicServerThread.h"
+#include "ipc/SingleInstance.h"
+#include "tests/support/TopicServerThread.h"
 
 #include <QLocalServer>
 #include <QTest>

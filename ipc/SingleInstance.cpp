@@ -1,4 +1,4 @@
-#include "SingleInstance.h"
+#include "ipc/SingleInstance.h"
 
 #include <cstdio>
 

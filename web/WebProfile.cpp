@@ -1,23 +1,17 @@
-#include "WebProfile.h"
+#include "web/WebProfile.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QHash>
 #include <QStandardPaths>
 #include <QWebEngineProfile>
 
-QWebEngineProfile* NamedWebProfile(const QString& name)
+QWebEngineProfile* CreateNamedWebProfile(const QString& name, QObject* owner)
 {
-    static QHash<QString, QWebEngineProfile*> profiles;
-    if (QWebEngineProfile* existing = profiles.value(name))
-        return existing;
-    auto* profile = new QWebEngineProfile(name, QCoreApplication::instance());
+    auto* profile = new QWebEngineProfile(name, owner);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     profile->setPersistentStoragePath(QDir(data).absoluteFilePath(QStringLiteral("tavolin/web/") + name));
     profile->setCachePath(QDir(cache).absoluteFilePath(QStringLiteral("tavolin/web/") + name));
     profile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
     profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
-    profiles.insert(name, profile);
     return profile;
 }

@@ -1,4 +1,4 @@
-#include "LocalTopic.h"
+#include "ipc/LocalTopic.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,5 +1,6 @@
-#include "SitePage.h"
-#include "WebProfile.h"
+#include "web/SitePage.h"
+#include "web/WebProfile.h"
+#include "tests/support/ManualClock.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,6 +31,8 @@ private slots:
     void middleClickAndEnterAreReported();
     void pagesCannotForgeAnActivation();
     void rearmsAfterTheDocumentIsRewritten();
+    void activationExplainsOnlyARequestSoonAfter_data();
+    void activationExplainsOnlyARequestSoonAfter();
     void profileIsPersistentAndNamed();
 
 private:
@@ -37,6 +40,8 @@ private:
     void load();
     void click(const QString& elementScript, Qt::MouseButton button = Qt::LeftButton);
 
+    ManualClock m_clock;
+    QWebEngineProfile* m_profile = nullptr;
     QWebEngineView* m_view = nullptr;
     SitePage* m_page = nullptr;
     QList<LinkActivation> m_requests;
@@ -45,7 +50,8 @@ private:
 void TestSitePage::initTestCase()
 {
     m_view = new QWebEngineView;
-    m_page = new SitePage(NamedWebProfile(QStringLiteral("TestSitePage")), m_view);
+    m_profile = CreateNamedWebProfile(QStringLiteral("TestSitePage"), this);
+    m_page = new SitePage(m_profile, m_view, m_clock);
     m_page->setNewWindowHandler([this](const LinkActivation& link) {
         m_requests << link;
         return true;
@@ -163,14 +169,38 @@ void TestSitePage::rearmsAfterTheDocumentIsRewritten()
     QCOMPARE(m_requests[0].type, QStringLiteral("9"));
 }
 
+void TestSitePage::activationExplainsOnlyARequestSoonAfter_data()
+{
+    QTest::addColumn<int>("laterMs");
+    QTest::addColumn<QString>("type");
+    QTest::newRow("at once") << 0 << "8";
+    QTest::newRow("within the lifetime") << int(SitePage::ActivationLifetimeMs) << "8";
+    QTest::newRow("after the lifetime") << int(SitePage::ActivationLifetimeMs) + 1 << "";
+}
+
+void TestSitePage::activationExplainsOnlyARequestSoonAfter()
+{
+    QFETCH(int, laterMs);
+    QFETCH(QString, type);
+    load();
+    // A link that stays in the page; then the page itself asks for a window.
+    QSignalSpy activations(m_page, &SitePage::linkActivated);
+    click(QStringLiteral("document.getElementById('stay')"));
+    QVERIFY(activations.wait(10000));
+    m_clock.advance(laterMs);
+    m_page->runJavaScript(QStringLiteral("window.open('http://127.0.0.1:1/popup.htm')"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_requests.size(), 1, 10000);
+    QCOMPARE(m_requests[0].type, type);
+    QCOMPARE(m_requests[0].requestedUrl, QUrl(QStringLiteral("http://127.0.0.1:1/popup.htm")));
+}
+
 void TestSitePage::profileIsPersistentAndNamed()
 {
-    QWebEngineProfile* profile = NamedWebProfile(QStringLiteral("TestSitePage"));
-    QCOMPARE(NamedWebProfile(QStringLiteral("TestSitePage")), profile);
+    QWebEngineProfile* profile = m_profile;
     QVERIFY(!profile->isOffTheRecord());
     QVERIFY(QDir::isAbsolutePath(profile->persistentStoragePath()));
     QVERIFY(profile->persistentStoragePath().startsWith(QDir::homePath()));
-    QVERIFY(NamedWebProfile(QStringLiteral("Other"))->persistentStoragePath() != profile->persistentStoragePath());
+    QVERIFY(CreateNamedWebProfile(QStringLiteral("Other"), this)->persistentStoragePath() != profile->persistentStoragePath());
 }
 
 QTEST_MAIN(TestSitePage)

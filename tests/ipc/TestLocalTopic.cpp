@@ -1,5 +1,5 @@
-#include "LocalTopic.h"
-#include "TopicServerThread.h"
+#include "ipc/LocalTopic.h"
+#include "tests/support/TopicServerThread.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "CorvaneLink.h"
+#include "ipc/CorvaneLink.h"
 
-#include "LocalTopic.h"
+#include "ipc/LocalTopic.h"
 
 #include <QFileInfo>
 #include <QProcess>

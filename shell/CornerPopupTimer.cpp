@@ -1,0 +1,22 @@
+#include "shell/CornerPopupTimer.h"
+
+#include "shell/CloseRule.h"
+
+CornerPopupTimer::CornerPopupTimer(QObject* parent)
+    : QObject(parent)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(DelayMs);
+    connect(&m_timer, &QTimer::timeout, this, &CornerPopupTimer::due);
+}
+
+void CornerPopupTimer::pageLoaded(const QString& html)
+{
+    if (AdvertisementPageFound(html))
+        m_timer.start();
+}
+
+void CornerPopupTimer::switchOff()
+{
+    m_timer.stop();
+}

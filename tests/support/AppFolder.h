@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// Makes `folder` the application folder of the settings record (its catalogue under
+// the usual name), with `siteBase` as the site when one is given.
+void UseAppFolder(const QString& folder, const QString& siteBase = QString());
+
+// A fresh application folder for one test: empty, or with the built skin linked in and
+// an empty "Jpgs" folder. It becomes the settings record's folder at once.
+class TemporaryAppFolder {
+public:
+    enum class Skin { None, Built };
+    explicit TemporaryAppFolder(Skin skin = Skin::None, const QString& siteBase = QString());
+
+    bool isValid() const { return m_valid; }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_valid = false;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/Clock.h"
+
+// A clock that stands still until the test moves it.
+class ManualClock final : public Clock {
+public:
+    qint64 nowMs() const override { return m_now; }
+    void advance(qint64 ms) { m_now += ms; }
+
+private:
+    qint64 m_now = 1000;
+};
