@@ -1,8 +1,11 @@
 #include "controls/MdlMenu.h"
 
+#include "controls/MenuPlacement.h"
 #include "controls/PopupMenuWindow.h"
 
+#include <QGuiApplication>
 #include <QHash>
+#include <QScreen>
 
 #include <QPointer>
 #include <QWidget>
@@ -66,7 +69,10 @@ void open(QWidget* owner, QPoint at)
 {
     auto* popup = new PopupMenuWindow(owner);
     state().popup = popup;
-    popup->move(at);
+    const QScreen* screen = QGuiApplication::screenAt(at);
+    if (!screen)
+        screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    popup->move(MenuTopLeft(at, popup->size(), screen ? screen->availableGeometry() : QRect()));
     popup->show();
 }
 

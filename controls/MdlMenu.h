@@ -62,7 +62,8 @@ const QList<clsTopMenu*>& MenuItems();
 // The identifier of the item of the menu built last with that caption, or -1.
 int MenuIdOf(const QString& caption);
 
-// Build the menu and open it at `at` (global position) for `owner`.
+// Build the menu and open it for `owner` at `at` (global position), on the side of
+// the point where it fits on the screen.
 void ShowMainMenu(QWidget* owner, QPoint at, const MainMenuCommands& commands);
 void ShowGameMenu(QWidget* owner, QPoint at, const GameMenuCommands& commands);
 // The popup currently open, or null.

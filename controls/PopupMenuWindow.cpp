@@ -2,7 +2,8 @@
 
 #include "controls/MdlMenu.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -13,6 +14,8 @@ PopupMenuWindow::PopupMenuWindow(QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     resize(sizeHint());
+    m_openingButtons = QGuiApplication::mouseButtons();
+    m_openedAt = QCursor::pos();
 }
 
 QSize PopupMenuWindow::sizeHint() const
@@ -80,8 +83,21 @@ void PopupMenuWindow::mouseMoveEvent(QMouseEvent* event)
     setHighlighted(itemAt(event->position().toPoint()));
 }
 
+void PopupMenuWindow::mousePressEvent(QMouseEvent* event)
+{
+    m_openingButtons = Qt::NoButton;
+    QWidget::mousePressEvent(event);
+}
+
 void PopupMenuWindow::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_openingButtons & event->button()) {
+        m_openingButtons &= ~event->button();
+        const bool dragged = (event->globalPosition().toPoint() - m_openedAt).manhattanLength()
+            >= QApplication::startDragDistance();
+        if (!dragged || !rect().contains(event->position().toPoint()))
+            return;
+    }
     if (!rect().contains(event->position().toPoint())) {
         close();
         return;

@@ -19,6 +19,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -30,4 +31,9 @@ private:
 
     QPointer<QWidget> m_owner;
     int m_highlighted = -1;
+    // The buttons held while the popup opened, and where the pointer was then: the
+    // release that ends that press neither chooses nor closes, unless the pointer was
+    // dragged onto an item first.
+    Qt::MouseButtons m_openingButtons;
+    QPoint m_openedAt;
 };

@@ -17,6 +17,7 @@
 #include "web/SiteView.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
@@ -121,9 +122,8 @@ void MainFrm::buildTitleButtons()
         button->move(right, 6);
         right -= 2;
     }
-    connect(m_menuButton, &iButton::Click, this, [this] {
-        showMainMenu(m_menuButton->mapToGlobal(QPoint(0, m_menuButton->height())));
-    });
+    // At the pointer, as the tray icon's menu opens too.
+    connect(m_menuButton, &iButton::Click, this, [this] { showMainMenu(QCursor::pos()); });
     connect(m_minButton, &iButton::Click, this, &QWidget::showMinimized);
     connect(m_closeButton, &iButton::Click, this, &MainFrm::W_Close_Click);
 }

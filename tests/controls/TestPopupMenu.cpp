@@ -1,4 +1,5 @@
 #include "controls/MdlMenu.h"
+#include "controls/MenuPlacement.h"
 #include "controls/PopupMenuWindow.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 class TestPopupMenu : public QObject {
     Q_OBJECT
 private slots:
+    void placementStaysOnScreen_data();
+    void placementStaysOnScreen();
     void init();
     void cleanup();
     void itemsOfEachMenu_data();
@@ -28,6 +31,28 @@ private:
     QStringList m_calls;
     std::unique_ptr<QWidget> m_owner;
 };
+
+void TestPopupMenu::placementStaysOnScreen_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QPoint>("topLeft");
+    // A 131 x 178 menu on a 1280 x 1024 screen.
+    QTest::newRow("room below and right") << QPoint(100, 100) << QPoint(100, 100);
+    QTest::newRow("tray at the bottom right: left and above") << QPoint(1270, 1015) << QPoint(1139, 837);
+    QTest::newRow("right edge: to the left") << QPoint(1200, 100) << QPoint(1069, 100);
+    QTest::newRow("bottom edge: above") << QPoint(100, 900) << QPoint(100, 722);
+    QTest::newRow("exactly fits") << QPoint(1149, 846) << QPoint(1149, 846);
+}
+
+void TestPopupMenu::placementStaysOnScreen()
+{
+    QFETCH(QPoint, at);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(MenuTopLeft(at, QSize(131, 178), QRect(0, 0, 1280, 1024)), topLeft);
+    // On a small screen it stays inside, whatever the side.
+    const QRect small(0, 0, 200, 150);
+    QVERIFY(small.contains(QRect(MenuTopLeft(at, QSize(131, 100), small), QSize(131, 100))));
+}
 
 void TestPopupMenu::init()
 {

@@ -1,4 +1,5 @@
 // The main program's window against the bundled demo site, with real web views.
+#include "controls/clsTopMenu.h"
 #include "controls/iButton.h"
 #include "controls/MdlMenu.h"
 #include "ipc/LocalTopic.h"
@@ -18,6 +19,7 @@
 #include "tests/support/RealPrograms.h"
 #include "web/SitePage.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -49,6 +51,7 @@ private slots:
     void closeButtonFollowsTheSetting_data();
     void closeButtonFollowsTheSetting();
     void advertisementArmsTheCornerPopup();
+    void trayMenuStaysOpenAfterTheRightClick();
     void spacePageLoginRequestIsCancelled();
     void secondStartRestoresTheFirst();
     void terminationQuitsLikeTheMenu();
@@ -236,9 +239,12 @@ void TestMainFrame::gameMenuDispatchesToTheSelectedGame()
     QCoreApplication::postEvent(box, new MdlMenu::MenuCommandEvent(MdlMenu::MenuIdOf(QStringLiteral("收藏游戏"))));
     QTRY_COMPARE(box->grid().entries(), QStringList({"游戏 0", "更多游戏"}));
     QCOMPARE(Catalogue::GameNames(Catalogue::GameList::Favourites), QStringList("游戏 0"));
-    // The main menu built later takes over the identifiers.
+    // The main menu built later takes over the identifiers; it opens at the pointer.
+    const QPoint pointer = m_frame->menuButton()->mapToGlobal(m_frame->menuButton()->rect().center());
+    QCursor::setPos(pointer);
     QTest::mouseClick(m_frame->menuButton(), Qt::LeftButton);
     QTRY_COMPARE(MdlMenu::MenuItems().size(), 8);
+    QCOMPARE(MdlMenu::CurrentPopup()->pos(), pointer);
     QTRY_VERIFY_WITH_TIMEOUT(m_frame->cornerPopupTimer().isActive(), 15000);
     QCoreApplication::sendEvent(m_frame, new MdlMenu::MenuCommandEvent(MdlMenu::MenuIdOf(QStringLiteral("关于我们"))));
     QVERIFY(!m_frame->cornerPopupTimer().isActive());
@@ -282,6 +288,53 @@ void TestMainFrame::closeButtonFollowsTheSetting()
         QVERIFY(m_frame->isVisible());
         QCOMPARE(quitting.count(), 0);
     }
+    trayHost.terminate();
+    trayHost.waitForFinished(3000);
+}
+
+void TestMainFrame::trayMenuStaysOpenAfterTheRightClick()
+{
+    QProcess trayHost;
+    trayHost.start(QStringLiteral("trayer"), {"--edge", "bottom", "--align", "right", "--widthtype", "pixel",
+                                              "--width", "64"});
+    QVERIFY(trayHost.waitForStarted(5000));
+    if (!QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 5000))
+        QSKIP("the tray host did not come up");
+    startFrame();
+    QSystemTrayIcon* tray = m_tavolin->trayIcon();
+    QTRY_VERIFY_WITH_TIMEOUT(tray->geometry().isValid() && !tray->geometry().isEmpty(), 10000);
+    const QPoint icon = tray->geometry().center();
+    const auto xdotool = [](const QStringList& arguments) {
+        return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+    };
+    // A person's right click on the icon in a panel at the bottom right: press, release.
+    QVERIFY(xdotool({"mousemove", QString::number(icon.x()), QString::number(icon.y())}));
+    QTest::qWait(100);
+    QVERIFY(xdotool({"mousedown", "3"}));
+    QTRY_VERIFY(MdlMenu::CurrentPopup() && MdlMenu::CurrentPopup()->isVisible());
+    QVERIFY(xdotool({"mouseup", "3"}));
+    QTest::qWait(400);
+    QWidget* popup = MdlMenu::CurrentPopup();
+    QVERIFY2(popup && popup->isVisible(), "the release of the opening click closed the menu");
+    QVERIFY(!m_tavolin->isQuitting());
+    // It opened at the pointer, on the side where it fits on the screen.
+    const QRect screen = popup->screen()->availableGeometry();
+    QVERIFY(screen.contains(popup->frameGeometry()));
+    QVERIFY(popup->frameGeometry().adjusted(-1, -1, 1, 1).contains(icon));
+    saveScreen("tray-menu.png");
+    // A click on "关于我们" chooses it; the menu goes.
+    const int about = MdlMenu::MenuItems().indexOf(
+        *std::find_if(MdlMenu::MenuItems().begin(), MdlMenu::MenuItems().end(),
+                      [](const clsTopMenu* item) { return item->Caption() == QStringLiteral("关于我们"); }));
+    int top = 0;
+    for (int i = 0; i < about; ++i)
+        top += MdlMenu::MenuItems()[i]->Height();
+    const QPoint item = popup->mapToGlobal(QPoint(60, top + 12));
+    QVERIFY(xdotool({"mousemove", QString::number(item.x()), QString::number(item.y())}));
+    QTest::qWait(100);
+    QVERIFY(xdotool({"click", "1"}));
+    QTRY_VERIFY(!MdlMenu::CurrentPopup());
+    QVERIFY(!m_tavolin->isQuitting());
     trayHost.terminate();
     trayHost.waitForFinished(3000);
 }
