@@ -12,11 +12,17 @@ CornerPopupTimer::CornerPopupTimer(QObject* parent)
 
 void CornerPopupTimer::pageLoaded(const QString& html)
 {
-    if (AdvertisementPageFound(html))
+    if (!m_switchedOff && AdvertisementPageFound(html))
         m_timer.start();
 }
 
 void CornerPopupTimer::switchOff()
 {
+    m_switchedOff = true;
     m_timer.stop();
+}
+
+void CornerPopupTimer::switchOn()
+{
+    m_switchedOff = false;
 }

@@ -4,7 +4,8 @@
 #include <QTimer>
 
 // When the corner pop-up opens: once, a delay after the advertisement page loaded.
-// Settings and About switch it off.
+// Settings and About switch it off, and a later page load does not arm it again until
+// it is switched back on.
 class CornerPopupTimer : public QObject {
     Q_OBJECT
 public:
@@ -15,6 +16,7 @@ public:
     // The advertisement pane finished a page whose markup is `html`.
     void pageLoaded(const QString& html);
     void switchOff();
+    void switchOn();
     bool isActive() const { return m_timer.isActive(); }
     int interval() const { return m_timer.interval(); }
 
@@ -23,4 +25,5 @@ signals:
 
 private:
     QTimer m_timer;
+    bool m_switchedOff = false;
 };

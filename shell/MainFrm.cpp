@@ -83,6 +83,8 @@ void MainFrm::buildStrip()
     m_strip = new uTab(TabSkinFormat::Png, this);
     m_strip->setGeometry(StripRect);
     m_strip->SethContainerWnd(m_container);
+    // The heads start at the strip's own left edge.
+    m_strip->SetTabLeftSize(0);
     connect(m_strip, &uTab::OnDrawBackground, this, [this](QPainter* hDC, int width, int height, bool& cancel) {
         cancel = true;
         mdlTabAPI::NineSliceDraw(*hDC, 0, 0, width, height, m_logo, 40, 8, 172, 25, 171, 0, 0, 0);
@@ -195,11 +197,9 @@ void MainFrm::mousePressEvent(QMouseEvent* event)
 
 void MainFrm::closeEvent(QCloseEvent* event)
 {
-    if (m_app.isQuitting()) {
-        event->accept();
-        return;
-    }
-    // A close from the desktop (a key or the task bar) goes the close button's way.
-    event->ignore();
-    W_Close_Click();
+    // A close from the desktop (a key, the window list) ends the program; only the
+    // title bar's button follows the hide-or-quit setting.
+    if (!m_app.isQuitting())
+        Menu_Close_Click();
+    event->accept();
 }
