@@ -4,6 +4,7 @@
 #include "pages/TileComposer.h"
 
 #include <QFontMetrics>
+#include <QFontInfo>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -59,8 +60,12 @@ void MyBoxPainter::paintPageButtons(QPainter& painter, const MyBoxGrid& grid) co
 
 void MyBoxPainter::DrawCaption(QPainter& painter, const QRect& rect, const QString& text)
 {
+    // Centred, word-wrapped, top-aligned, only whole lines, and an ellipsis only where
+    // the box is full. Lines are packed at the font's size, so a 12-pixel face gives the
+    // 25-pixel box its two lines.
     const QFontMetrics metrics(painter.font());
-    const int lineCount = std::max(1, rect.height() / metrics.lineSpacing());
+    const int pitch = std::clamp(QFontInfo(painter.font()).pixelSize(), 1, metrics.lineSpacing());
+    const int lineCount = std::max(1, rect.height() / pitch);
     QTextLayout layout(text, painter.font());
     QTextOption option(Qt::AlignHCenter);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -71,18 +76,19 @@ void MyBoxPainter::DrawCaption(QPainter& painter, const QRect& rect, const QStri
         line.setLineWidth(rect.width());
         if (lines.size() == lineCount - 1) {
             // The last line that fits takes the rest of the text, cut with an ellipsis.
-            lines << metrics.elidedText(text.mid(line.textStart()), Qt::ElideRight, rect.width());
+            lines << metrics.elidedText(text.mid(line.textStart()).trimmed(), Qt::ElideRight, rect.width());
             break;
         }
         lines << text.mid(line.textStart(), line.textLength()).trimmed();
     }
     layout.endLayout();
-    const int top = rect.top() + (lines.size() == 1 ? (rect.height() - metrics.height()) / 2 : 0);
     painter.save();
     painter.setClipRect(rect);
     painter.setPen(QColor(51, 51, 51));
+    // The glyphs sit in the line's box by the font's ascent; the leading goes.
+    const int lift = std::max(0, metrics.height() - pitch) / 2;
     for (int i = 0; i < lines.size(); ++i)
-        painter.drawText(QRect(rect.left(), top + i * metrics.lineSpacing(), rect.width(), metrics.height()),
+        painter.drawText(QRect(rect.left(), rect.top() + i * pitch - lift, rect.width(), metrics.height()),
                          Qt::AlignHCenter | Qt::AlignTop, lines[i]);
     painter.restore();
 }

@@ -29,6 +29,7 @@ class TestMyBoxPainter : public QObject {
 private slots:
     void paintsTilesCaptionsAndButtons_data();
     void paintsTilesCaptionsAndButtons();
+    void longCaptionEndsInAnEllipsis_data();
     void longCaptionEndsInAnEllipsis();
 };
 
@@ -77,31 +78,42 @@ void TestMyBoxPainter::paintsTilesCaptionsAndButtons()
              qPrintable(actual.name() + " instead of " + colour.name()));
 }
 
+void TestMyBoxPainter::longCaptionEndsInAnEllipsis_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("secondLine");
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("short: one line at the top, centred") << "Tank" << false << true;
+    QTest::newRow("six Chinese characters wrap") << "梦幻西游大话" << true << false;
+    QTest::newRow("too long: two full lines, cut") << "A very long game name that cannot fit" << true << false;
+}
+
 void TestMyBoxPainter::longCaptionEndsInAnEllipsis()
 {
+    QFETCH(QString, text);
+    QFETCH(bool, secondLine);
+    QFETCH(bool, centred);
+    // The program's face and size.
+    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    font.setPixelSize(12);
     const QRect rect(0, 0, 64, 25);
-    QImage shortText(64, 25, QImage::Format_RGB32);
-    QImage longText(64, 25, QImage::Format_RGB32);
-    for (auto [image, text] : {std::pair{&shortText, QStringLiteral("Tank")},
-                               std::pair{&longText, QStringLiteral("A very long game name that cannot fit")}}) {
-        image->fill(Qt::white);
-        QPainter p(image);
-        MyBoxPainter::DrawCaption(p, rect, text);
-    }
-    // The short caption is centred: its left and right quarters stay blank.
-    const auto inked = [](const QImage& image, int from, int to) {
-        for (int x = from; x < to; ++x)
-            for (int y = 0; y < image.height(); ++y)
+    QImage image(64, 25, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setFont(font);
+    MyBoxPainter::DrawCaption(p, rect, text);
+    p.end();
+    const auto inked = [&](int left, int right, int top, int bottom) {
+        for (int x = left; x < right; ++x)
+            for (int y = top; y < bottom; ++y)
                 if (image.pixelColor(x, y).lightness() < 200)
                     return true;
         return false;
     };
-    QVERIFY(!inked(shortText, 0, 12));
-    QVERIFY(!inked(shortText, 52, 64));
-    QVERIFY(inked(shortText, 20, 44));
-    // The long one fills the width and is cut, not wrapped out of its rectangle.
-    QVERIFY(inked(longText, 0, 8));
-    QVERIFY(inked(longText, 56, 64));
+    QVERIFY(inked(0, 64, 0, 12));
+    QCOMPARE(inked(0, 64, 14, 25), secondLine);
+    // Centred: the short caption leaves both quarters blank; long ones fill the width.
+    QCOMPARE(!inked(0, 12, 0, 25) && !inked(52, 64, 0, 25), centred);
 }
 
 QTEST_MAIN(TestMyBoxPainter)
