@@ -103,12 +103,16 @@ ButtonEffects ButtonStateMachine::leaveTick(bool over)
             paint(effects, Pressed);
         return effects;
     }
+    const bool wasHovering = m_hovering;
     if (!m_pressed) {
         m_timerRunning = false;
         m_hovering = false;
         effects << ButtonEffect::StopLeaveTimer << ButtonEffect::MouseOut;
     }
-    paint(effects, Normal);
+    // Only a hover or a press that left ends here: a disabled look, or a state the
+    // owner set, stays as it is.
+    if (wasHovering || m_pressed)
+        paint(effects, computedState(false));
     return effects;
 }
 

@@ -17,7 +17,8 @@ QString Name(ButtonEffect effect)
 
 // Runs a script of inputs, one per word: "move+" / "move-" (pointer over / away),
 // "tick+" / "tick-", "down:L" / "down:R", "up:L+" / "up:L-" (released over / away),
-// "dbl", "key:enter", "key:space", "keyup:space", "focus", "blur".
+// "dbl", "key:enter", "key:space", "keyup:space", "focus", "blur", "disable", "action:N"
+// (the owner sets state N).
 // Answers the notifications raised, in order.
 QStringList Run(ButtonStateMachine& machine, const QString& script)
 {
@@ -46,6 +47,10 @@ QStringList Run(ButtonStateMachine& machine, const QString& script)
             effects = machine.focusIn(false, false);
         else if (word == QLatin1String("blur"))
             effects = machine.focusOut(false);
+        else if (word == QLatin1String("disable"))
+            effects = machine.setEnabled(false, false);
+        else if (word.startsWith(QLatin1String("action:")))
+            effects = machine.action(word.mid(7).toInt(), false);
         else
             qFatal("unknown script word %s", qPrintable(word));
         for (ButtonEffect effect : effects) {
@@ -103,6 +108,12 @@ void TestButtonStateMachine::sequences_data()
                                                 << true;
     QTest::newRow("space held repeats the press only")
         << 0 << "focus key:space key:space key:space keyup:space" << QStringList { "Click" } << 0 << false;
+    QTest::newRow("disabled look outlives the first tick") << 0 << "disable tick-" << QStringList { "MouseOut" } << 3
+                                                           << false;
+    QTest::newRow("disabled after a hover keeps its look") << 0 << "move+ disable tick-"
+                                                           << QStringList { "MouseOver", "MouseOut" } << 3 << false;
+    QTest::newRow("a state the owner set outlives the tick") << 0 << "action:2 tick-" << QStringList { "MouseOut" } << 2
+                                                             << false;
     QTest::newRow("enter clicks on key down") << 1 << "focus key:enter" << QStringList { "Click" } << 0 << true;
 }
 
