@@ -23,6 +23,11 @@ void clsTooltip::AddTool_ForRect(QWidget* owner, int id, const QRect& rect, cons
 
 bool clsTooltip::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ParentChange) {
+        // The owner moved into another window, which must show tips while inactive too.
+        static_cast<QWidget*>(watched)->window()->setAttribute(Qt::WA_AlwaysShowToolTips);
+        return false;
+    }
     if (event->type() != QEvent::ToolTip)
         return false;
     auto* owner = static_cast<QWidget*>(watched);

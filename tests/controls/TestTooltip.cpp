@@ -25,6 +25,7 @@ private slots:
     void sameIdentifierAddsASecondEntry();
     void toolsOfAnEndedOwnerAreForgotten();
     void showsTheTextOfTheRectangle();
+    void showsOnAnInactiveWindow_data();
     void showsOnAnInactiveWindow();
 };
 
@@ -103,14 +104,32 @@ void TestTooltip::showsTheTextOfTheRectangle()
     QVERIFY(!QToolTip::isVisible());
 }
 
+void TestTooltip::showsOnAnInactiveWindow_data()
+{
+    QTest::addColumn<bool>("movedIntoAWindowLater");
+    QTest::newRow("owner is its window") << false;
+    // Like a page form placed into the main frame after its tips were added.
+    QTest::newRow("owner moved into another window") << true;
+}
+
 void TestTooltip::showsOnAnInactiveWindow()
 {
-    QWidget owner;
-    owner.setGeometry(200, 200, 200, 100);
+    QFETCH(bool, movedIntoAWindowLater);
+    QWidget frame;
+    frame.setGeometry(200, 200, 200, 100);
+    auto* ownerWidget = new QWidget;
+    ownerWidget->resize(200, 100);
+    QWidget& owner = movedIntoAWindowLater ? *ownerWidget : frame;
+    if (!movedIntoAWindowLater)
+        delete ownerWidget;
     clsTooltip tips;
     tips.AddTool_ForRect(&owner, 1, QRect(10, 10, 60, 60), QStringLiteral("hover text"));
-    owner.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    if (movedIntoAWindowLater) {
+        owner.setParent(&frame);
+        owner.show();
+    }
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QWidget active;
     active.setGeometry(600, 200, 100, 100);
     active.show();
@@ -119,11 +138,15 @@ void TestTooltip::showsOnAnInactiveWindow()
     QVERIFY(!owner.isActiveWindow());
 
     // A real hover: the pointer moves onto the rectangle and rests there.
-    QCursor::setPos(owner.mapToGlobal(QPoint(30, 30)));
-    QCursor::setPos(owner.mapToGlobal(QPoint(31, 31)));
+    for (int step = 0; step < 5; ++step) {
+        QCursor::setPos(owner.mapToGlobal(QPoint(30 + step, 30 + step)));
+        QTest::qWait(20);
+    }
     QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 5000);
     QCOMPARE(QToolTip::text(), QStringLiteral("hover text"));
     QCursor::setPos(0, 0);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 QTEST_MAIN(TestTooltip)
