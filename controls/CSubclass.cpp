@@ -17,11 +17,29 @@ QString KeyOf(const QWidget* window)
 
 }
 
-qint32 CallWidgetHandling(QWidget* window, QEvent* event)
+namespace {
+
+// The events being handed on, innermost last, with the hook that hands each on.
+QList<std::pair<const QObject*, const QEvent*>>& handedOn()
 {
-    // QObject::event is public; the widget's override runs without the event filters.
-    const bool recognised = static_cast<QObject*>(window)->event(event);
+    static QList<std::pair<const QObject*, const QEvent*>> events;
+    return events;
+}
+
+} // namespace
+
+qint32 CallPreviousHandling(const QObject* filter, QWidget* window, QEvent* event)
+{
+    // Sent again, the event passes `filter` and goes on down the filter chain.
+    handedOn().append({filter, event});
+    const bool recognised = QCoreApplication::sendEvent(window, event);
+    handedOn().removeLast();
     return recognised && event->isAccepted() ? 1 : 0;
+}
+
+bool IsHandingOn(const QObject* filter, const QEvent* event)
+{
+    return handedOn().contains(std::pair<const QObject*, const QEvent*>(filter, event));
 }
 
 CSubclass::CSubclass(QObject* parent)
@@ -115,7 +133,7 @@ qint32 CSubclass::ssc_CallOrigWndProc(QWidget* window, QEvent* event)
 {
     if (!event || !lookUp(window))
         return 0;
-    return CallWidgetHandling(window, event);
+    return CallPreviousHandling(this, window, event);
 }
 
 void CSubclass::addTo(MessageTable& table, int message)
@@ -177,7 +195,7 @@ void CSubclass::TrackMouseTracking(QWidget* window)
 bool CSubclass::eventFilter(QObject* watched, QEvent* event)
 {
     Hook* hook = find(watched);
-    if (!hook)
+    if (!hook || IsHandingOn(this, event))
         return false;
     QWidget* window = hook->window;
     const int message = event->type();
@@ -207,7 +225,7 @@ bool CSubclass::eventFilter(QObject* watched, QEvent* event)
             return false;
     }
 
-    result = CallWidgetHandling(window, event);
+    result = CallPreviousHandling(this, window, event);
     hook = find(window);
     if (hook) {
         bool handled = false;

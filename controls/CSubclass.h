@@ -69,6 +69,10 @@ private:
     bool m_everHooked = false;
 };
 
-// Runs the widget's own event handling directly and answers 1 when the event was
-// handled and accepted, 0 otherwise.
-qint32 CallWidgetHandling(QWidget* window, QEvent* event);
+// Hands `event` on to what handled `window`'s events before the hook `filter` came:
+// the event filters installed before it, then the widget itself, as a subclassed
+// window procedure calls the one it replaced. Answers 1 when the event was handled and
+// accepted, 0 otherwise. Filters installed after the hook see the event a second time.
+qint32 CallPreviousHandling(const QObject* filter, QWidget* window, QEvent* event);
+// True while `filter` hands `event` on; the filter lets it pass then.
+bool IsHandingOn(const QObject* filter, const QEvent* event);

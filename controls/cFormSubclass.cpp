@@ -46,10 +46,10 @@ bool cFormSubclass::DeleteWindowMsg(QWidget* window)
 bool cFormSubclass::eventFilter(QObject* watched, QEvent* event)
 {
     const auto it = std::find(m_windows.begin(), m_windows.end(), watched);
-    if (it == m_windows.end())
+    if (it == m_windows.end() || IsHandingOn(this, event))
         return false;
     QWidget* window = *it;
-    qint32 result = CallWidgetHandling(window, event);
+    qint32 result = CallPreviousHandling(this, window, event);
     bool handled = false;
     zSubclass_Proc(false, handled, result, window, event->type(), event);
     event->setAccepted(result != 0);

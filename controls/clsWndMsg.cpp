@@ -26,6 +26,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (IsHandingOn(this, event))
+            return false;
         auto* window = static_cast<QWidget*>(watched);
         event->setAccepted(m_target->Message(window, event->type(), event) != 0);
         return true;
@@ -73,5 +75,7 @@ void AttachMsgTarget(QWidget* window, clsWndMsg* target)
 
 qint32 CallOldWndProc(QWidget* window, QEvent* event)
 {
-    return window && event ? CallWidgetHandling(window, event) : 0;
+    if (!window || !event)
+        return 0;
+    return CallPreviousHandling(HookOf(window), window, event);
 }

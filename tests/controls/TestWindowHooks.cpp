@@ -88,6 +88,8 @@ private slots:
     void formSubclassSeesEverythingAfterTheWindow();
     void msgTargetReceivesEveryEvent();
     void msgTargetEndsBeforeTheWindow();
+    void earlierFiltersStillSeeTheEvents_data();
+    void earlierFiltersStillSeeTheEvents();
 };
 
 void TestWindowHooks::init()
@@ -466,6 +468,56 @@ void TestWindowHooks::msgTargetEndsBeforeTheWindow()
     Send(&widget, Custom + 1);
     QVERIFY(!widget.seen.contains(Custom));
     QVERIFY(widget.seen.contains(Custom + 1));
+}
+
+namespace {
+
+// An event filter that was on the widget before any hook.
+class CountingFilter : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == Custom;
+        return false;
+    }
+};
+
+} // namespace
+
+void TestWindowHooks::earlierFiltersStillSeeTheEvents_data()
+{
+    QTest::addColumn<QString>("hook");
+    QTest::newRow("after table") << "after";
+    QTest::newRow("before and after tables") << "both";
+    QTest::newRow("form hook") << "form";
+    QTest::newRow("message target") << "target";
+}
+
+void TestWindowHooks::earlierFiltersStillSeeTheEvents()
+{
+    QFETCH(QString, hook);
+    Recorder widget;
+    CountingFilter earlier;
+    widget.installEventFilter(&earlier);
+    CSubclass subclass;
+    cFormSubclass form;
+    Target target;
+    target.passOn = true;
+    if (hook == QLatin1String("form")) {
+        QVERIFY(form.AddWindowMsgs(&widget));
+    } else if (hook == QLatin1String("target")) {
+        AttachMsgTarget(&widget, &target);
+    } else {
+        QVERIFY(subclass.ssc_Subclass(&widget));
+        subclass.ssc_AddMsg(&widget, Custom, hook == QLatin1String("after") ? CSubclass::MSG_AFTER
+                                                                            : CSubclass::MSG_BEFORE_AND_AFTER);
+    }
+    Send(&widget, Custom);
+    QCOMPARE(earlier.count, 1);
+    QCOMPARE(widget.seen.count(Custom), 1);
 }
 
 QTEST_MAIN(TestWindowHooks)
