@@ -2,6 +2,7 @@
 // drawn with its tiles composed from thumbnails on disk. Memory is read before and
 // after paging through, to show it does not follow the number of thumbnails.
 #include "bench/BenchSupport.h"
+#include "store/GameFileName.h"
 #include "pages/MyBoxGrid.h"
 #include "pages/MyBoxPainter.h"
 #include "pages/TileComposer.h"
@@ -55,7 +56,7 @@ QString appFolder()
         for (int i = 0; i < CatalogueSize; ++i) {
             const QString name = QStringLiteral("游戏 %1").arg(i);
             cycle.exec(Statements::InsertSavedFlashGame(name, QString(), QString()));
-            QFile file(dir.filePath(QStringLiteral("Jpgs/") + MyBoxGrid::ThumbnailKey(name) + QStringLiteral(".jpg")));
+            QFile file(dir.filePath(QStringLiteral("Jpgs/") + GameFileName(name) + QStringLiteral(".jpg")));
             file.open(QIODevice::WriteOnly);
             file.write(jpeg);
         }

@@ -28,6 +28,26 @@ QImage skinImage(const QString& name)
 
 const QRect SpacePageRect(596, 8, 187, 512);
 
+// Looked up anew for every list: the folder may be made or renamed while the program runs.
+QString thumbnailFolder()
+{
+    return ResolveCaseInsensitive(Settings().AppPath, QStringLiteral("jpgs")) + QLatin1Char('/');
+}
+
+QString failureText(Catalogue::Failure failure, const QString& game)
+{
+    switch (failure) {
+    case Catalogue::Failure::Locked: return QStringLiteral("游戏目录正被其他程序占用，请稍后再试。");
+    case Catalogue::Failure::ReadOnly: return QStringLiteral("游戏目录无法写入。");
+    case Catalogue::Failure::DiskFull: return QStringLiteral("磁盘空间不足。");
+    case Catalogue::Failure::Damaged: return QStringLiteral("游戏目录文件已损坏。");
+    case Catalogue::Failure::NoSuchGame: return QStringLiteral("游戏目录里没有「%1」。").arg(game);
+    case Catalogue::Failure::None:
+    case Catalogue::Failure::Unavailable: break;
+    }
+    return QStringLiteral("游戏目录无法使用。");
+}
+
 } // namespace
 
 MainMe::MainMe(QWebEngineProfile* profile, QWidget* parent)
@@ -35,9 +55,8 @@ MainMe::MainMe(QWebEngineProfile* profile, QWidget* parent)
 {
     setFixedSize(MyBoxGrid::PageWidth, 550);
     setMouseTracking(true);
-    const QString thumbnails = ResolveCaseInsensitive(Settings().AppPath, QStringLiteral("jpgs")) + QLatin1Char('/');
     m_composer = std::make_unique<TileComposer>(skinImage(QStringLiteral("bed.bmp")),
-                                                skinImage(QStringLiteral("origin.bmp")), thumbnails);
+                                                skinImage(QStringLiteral("origin.bmp")), thumbnailFolder());
     m_painter = std::make_unique<MyBoxPainter>(*m_composer, skinImage(QStringLiteral("MainMe_bg.gif")),
                                                skinImage(QStringLiteral("knob.bmp")),
                                                skinImage(QStringLiteral("MoveGame.bmp")));
@@ -77,6 +96,7 @@ MainMe::MainMe(QWebEngineProfile* profile, QWidget* parent)
     connect(&m_timerWb, &QTimer::timeout, m_wb, &QWidget::show);
     WebRefresh();
     m_timerWb.start();
+    m_constructed = true;
 }
 
 MainMe::~MainMe() = default;
@@ -91,13 +111,48 @@ void MainMe::WebRefresh()
     m_wb->load(QUrl(SpaceUrl()));
 }
 
-void MainMe::LoadGameList(Catalogue::GameList list)
+bool MainMe::LoadGameList(Catalogue::GameList list)
 {
+    m_composer->setThumbnailFolder(thumbnailFolder());
+    const Catalogue::NameList games = Catalogue::ReadGameNames(list);
+    if (!games.outcome.ok()) {
+        // A page that never had a list starts empty; a loaded one keeps what it shows.
+        if (!m_gridLoaded) {
+            m_grid.setGames({});
+            updatePageButtonTips();
+            update();
+        }
+        if (!m_unreadableReported) {
+            m_unreadableReported = true;
+            refuse(QStringLiteral("无法读取游戏目录：") + failureText(games.outcome.failure, QString()));
+        }
+        return false;
+    }
+    m_gridLoaded = true;
+    m_unreadableReported = false;
     m_composer->clear();
-    m_grid.setGames(Catalogue::GameNames(list));
+    m_grid.setGames(games.names);
     m_highlightedTile = -1;
     updatePageButtonTips();
     update();
+    return true;
+}
+
+bool MainMe::written(const QString& action, const Catalogue::Result& result)
+{
+    if (result.ok())
+        return true;
+    refuse(action + QStringLiteral("：") + failureText(result.failure, m_selectedGame));
+    return false;
+}
+
+void MainMe::refuse(const QString& message)
+{
+    // Nobody listens before the page is built; the first load's report waits for the loop.
+    if (m_constructed)
+        emit refused(message);
+    else
+        QTimer::singleShot(0, this, [this, message] { emit refused(message); });
 }
 
 void MainMe::updatePageButtonTips()
@@ -183,20 +238,20 @@ void MainMe::carryOut(const GameRunStep& step)
 
 void MainMe::FavoriteRun()
 {
-    Catalogue::MarkFavourite(m_selectedGame);
-    LoadGameList(Catalogue::GameList::Favourites);
+    if (written(QStringLiteral("收藏失败"), Catalogue::MarkFavourite(m_selectedGame)))
+        LoadGameList(Catalogue::GameList::Favourites);
 }
 
 void MainMe::FavoriteDel()
 {
-    Catalogue::UnmarkFavourite(m_selectedGame);
-    LoadGameList(Catalogue::GameList::Favourites);
+    if (written(QStringLiteral("取消收藏失败"), Catalogue::UnmarkFavourite(m_selectedGame)))
+        LoadGameList(Catalogue::GameList::Favourites);
 }
 
 void MainMe::Image_Del()
 {
-    Catalogue::DeleteGame(m_selectedGame);
-    LoadGameList(Catalogue::GameList::OnLoad);
+    if (written(QStringLiteral("删除失败"), Catalogue::DeleteGame(m_selectedGame)))
+        LoadGameList(Catalogue::GameList::OnLoad);
 }
 
 void MainMe::paintEvent(QPaintEvent*)

@@ -41,7 +41,9 @@ public:
     void FavoriteDel();
     void Image_Del();
 
-    void LoadGameList(Catalogue::GameList list);
+    // Rebuilds the grid from a list of the catalogue. A catalogue that cannot be read
+    // leaves the grid as it was and is reported once until a list loads again.
+    bool LoadGameList(Catalogue::GameList list);
     const MyBoxGrid& grid() const { return m_grid; }
     QString selectedGame() const { return m_selectedGame; }
     void setSelectedGame(const QString& name) { m_selectedGame = name; }
@@ -69,6 +71,9 @@ private:
     void carryOut(const GameRunStep& step);
     void selectTab(int position);
     int tabPosition(const QString& caption) const;
+    // False, with the reason told to the user, when a write did not take effect.
+    bool written(const QString& action, const Catalogue::Result& result);
+    void refuse(const QString& message);
 
     MyBoxGrid m_grid;
     std::unique_ptr<TileComposer> m_composer;
@@ -81,4 +86,7 @@ private:
     QTimer m_timerWb;
     clsTooltip* m_tooltip = nullptr;
     IuTab* m_strip = nullptr;
+    bool m_constructed = false;
+    bool m_gridLoaded = false;
+    bool m_unreadableReported = false;
 };

@@ -7,11 +7,6 @@ QString MyBoxGrid::MoreGamesName()
     return QStringLiteral("更多游戏");
 }
 
-QString MyBoxGrid::ThumbnailKey(const QString& name)
-{
-    return QString(name).remove(QLatin1Char(' '));
-}
-
 QRect MyBoxGrid::TilePictureRect(int position)
 {
     const int row = position / Columns;

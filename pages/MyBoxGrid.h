@@ -29,8 +29,6 @@ public:
     };
 
     static QString MoreGamesName();
-    // The thumbnail file key of a game: its name with every space removed.
-    static QString ThumbnailKey(const QString& name);
     static QRect TilePictureRect(int position);
     static QRect TileCaptionRect(int position);
     static QRect PageButtonRect(int slot);

@@ -22,7 +22,7 @@ QImage MyBoxPainter::tileOf(const MyBoxGrid& grid, int entry)
 {
     if (grid.isMoreGames(entry))
         return m_moreGamesTile;
-    return m_composer.tile(MyBoxGrid::ThumbnailKey(grid.entries().at(entry)));
+    return m_composer.tile(grid.entries().at(entry));
 }
 
 void MyBoxPainter::paint(QPainter& painter, const MyBoxGrid& grid, int highlightedTile)

@@ -1,5 +1,7 @@
 #include "pages/TileComposer.h"
 
+#include "store/GameFileName.h"
+
 #include <QImageReader>
 #include <QPainter>
 
@@ -49,6 +51,14 @@ QImage TileComposer::Highlighted(const QImage& tile)
     return lit;
 }
 
+void TileComposer::setThumbnailFolder(const QString& folder)
+{
+    if (folder == m_thumbnailFolder)
+        return;
+    m_thumbnailFolder = folder;
+    m_cache.clear();
+}
+
 void TileComposer::clear()
 {
     m_cache.clear();
@@ -56,7 +66,7 @@ void TileComposer::clear()
 
 QImage TileComposer::loadThumbnail(const QString& key) const
 {
-    QImageReader reader(m_thumbnailFolder + key + QStringLiteral(".jpg"));
+    QImageReader reader(m_thumbnailFolder + GameFileName(key) + QStringLiteral(".jpg"));
     // Decoding straight to tile size keeps large thumbnails cheap.
     const QSize full = reader.size();
     if (full.isValid())

@@ -15,12 +15,17 @@ public:
 
     TileComposer(const QImage& bed, const QImage& overlay, const QString& thumbnailFolder);
 
-    // The composed tile for a thumbnail key; a missing or unreadable thumbnail gives
-    // the tile without a picture.
-    QImage tile(const QString& key);
+    // The composed tile for a game, by its name: the thumbnail is
+    // the folder's GameFileName file, never one outside the folder. A missing or
+    // unreadable thumbnail gives the tile without a picture.
+    QImage tile(const QString& gameName);
     // A tile showing a given picture instead of a thumbnail file ("more games").
     QImage compose(const QImage& picture) const;
     static QImage Highlighted(const QImage& tile);
+
+    // Thumbnails from now on come from `folder` (with a trailing separator).
+    void setThumbnailFolder(const QString& folder);
+    QString thumbnailFolder() const { return m_thumbnailFolder; }
 
     void clear();
     int cachedTiles() const { return int(m_cache.count()); }

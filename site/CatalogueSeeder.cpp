@@ -5,6 +5,7 @@
 #include "shell/GlobalSettings.h"
 #include "site/ThumbnailPainter.h"
 #include "store/DatabaseCycle.h"
+#include "store/GameFileName.h"
 #include "store/Statements.h"
 
 #include <QDir>
@@ -13,10 +14,10 @@
 namespace CatalogueSeeder {
 namespace {
 
-// My box looks a thumbnail up by the game's name with its spaces removed.
+// Where My box looks the game's thumbnail up.
 QString thumbnailFile(const QDir& jpgs, const SiteGame& game)
 {
-    return jpgs.filePath(QString(game.name).remove(QLatin1Char(' ')) + QStringLiteral(".jpg"));
+    return jpgs.filePath(GameFileName(game.name) + QStringLiteral(".jpg"));
 }
 
 QString insertStatement(const SiteGame& game, const QString& siteBase)

@@ -4,6 +4,8 @@
 #include "store/Statements.h"
 #include "store/UtfToGb.h"
 
+#include <sqlite3.h>
+
 using namespace mSqlite;
 using UtfToGb::PercentDecodeUtf8;
 
@@ -14,6 +16,22 @@ bool run(const QString& sql)
 {
     DatabaseCycle cycle;
     return cycle.exec(sql) == 0;
+}
+
+Result failed(int code)
+{
+    return {FailureOf(code), code, 0};
+}
+
+// A write aimed at rows of one game: one that changes nothing did not happen either.
+Result runOnGame(const QString& sql)
+{
+    DatabaseCycle cycle;
+    const int code = cycle.exec(sql);
+    if (code != 0)
+        return failed(code);
+    const int changed = cycle.changes();
+    return {changed > 0 ? Failure::None : Failure::NoSuchGame, 0, changed};
 }
 
 QString listStatement(GameList list)
@@ -28,14 +46,40 @@ QString listStatement(GameList list)
 
 } // namespace
 
+Failure FailureOf(int sqliteCode)
+{
+    switch (sqliteCode & 0xFF) {
+    case SQLITE_OK: return Failure::None;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return Failure::Locked;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+    case SQLITE_AUTH: return Failure::ReadOnly;
+    case SQLITE_FULL: return Failure::DiskFull;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: return Failure::Damaged;
+    default: return Failure::Unavailable;
+    }
+}
+
+NameList ReadGameNames(GameList list)
+{
+    NameList result;
+    DatabaseCycle cycle;
+    const int code = cycle.query(listStatement(list), [&](SqlStatement s) {
+        result.names << PercentDecodeUtf8(SqlColumnText(s, Statements::GameName));
+    });
+    if (code != 0) {
+        result.names.clear();
+        result.outcome = failed(code);
+    }
+    return result;
+}
+
 QStringList GameNames(GameList list)
 {
-    QStringList names;
-    DatabaseCycle cycle;
-    cycle.query(listStatement(list), [&](SqlStatement s) {
-        names << PercentDecodeUtf8(SqlColumnText(s, Statements::GameName));
-    });
-    return names;
+    return ReadGameNames(list).names;
 }
 
 QList<GameRecord> FindGame(const QString& name)
@@ -68,13 +112,16 @@ bool AddWebGame(const QString& name, const QString& playAddress, const QString& 
     return run(Statements::InsertWebGame(name, playAddress, pageAddress));
 }
 
-bool MarkFavourite(const QString& name) { return run(Statements::MarkFavourite(name)); }
-bool UnmarkFavourite(const QString& name) { return run(Statements::UnmarkFavourite(name)); }
-bool DeleteGame(const QString& name) { return run(Statements::DeleteGame(name)); }
+Result MarkFavourite(const QString& name) { return runOnGame(Statements::MarkFavourite(name)); }
+Result UnmarkFavourite(const QString& name) { return runOnGame(Statements::UnmarkFavourite(name)); }
+Result DeleteGame(const QString& name) { return runOnGame(Statements::DeleteGame(name)); }
 
 bool RememberUser(const QString& userName, const QString& password)
 {
-    return run(Statements::DeleteUser(userName)) && run(Statements::InsertUser(userName, password));
+    // One cycle, so that both statements share one wait for a locked file.
+    DatabaseCycle cycle;
+    return cycle.exec(Statements::DeleteUser(userName)) == 0
+        && cycle.exec(Statements::InsertUser(userName, password)) == 0;
 }
 
 QString RememberedPassword(const QString& userName)

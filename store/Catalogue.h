@@ -5,8 +5,32 @@
 #include <QStringList>
 
 // The operations of the local store, each one database cycle with one of the
-// system's statements. Writers return true when SQLite accepted the statement.
+// system's statements. Inserts and settings return true when SQLite accepted the
+// statement; the writes on a game the user acts on say how they came out.
 namespace Catalogue {
+
+// Why an operation did not take effect.
+enum class Failure {
+    None,
+    Locked,      // another program holds the file
+    ReadOnly,    // the file or its folder cannot be written
+    DiskFull,
+    Damaged,     // not a database, or a damaged one
+    Unavailable, // missing tables, an I/O error, or anything else
+    NoSuchGame,  // the statement ran but matched no row
+};
+// The failure a SQLite result code stands for (None for 0).
+Failure FailureOf(int sqliteCode);
+
+// The outcome of one operation. `code` is SQLite's code of the step that failed (0
+// when none did); a write on a game that matched no row failed as well.
+struct Result {
+    Failure failure = Failure::None;
+    int code = 0;
+    int changedRows = 0;
+    bool ok() const { return failure == Failure::None; }
+    explicit operator bool() const { return ok(); }
+};
 
 struct GameRecord {
     QString name;
@@ -18,7 +42,13 @@ struct GameRecord {
 
 enum class GameList { OnLoad, All, Favourites };
 
-// Decoded names, newest first.
+struct NameList {
+    QStringList names;
+    Result outcome;
+};
+// Decoded names, newest first; a catalogue that cannot be read says so.
+NameList ReadGameNames(GameList list);
+// The same, empty when the catalogue cannot be read.
 QStringList GameNames(GameList list);
 // Every row stored under `name`, in the order SQLite returns them.
 QList<GameRecord> FindGame(const QString& name);
@@ -27,9 +57,10 @@ bool AddSavedFlashGame(const QString& name, const QString& introduction, const Q
 bool AddStreamedFlashGame(const QString& name, const QString& playAddress, const QString& introduction,
                           const QString& pageAddress);
 bool AddWebGame(const QString& name, const QString& playAddress, const QString& pageAddress);
-bool MarkFavourite(const QString& name);
-bool UnmarkFavourite(const QString& name);
-bool DeleteGame(const QString& name);
+// Changes every row stored under `name`; no such row is a failure.
+Result MarkFavourite(const QString& name);
+Result UnmarkFavourite(const QString& name);
+Result DeleteGame(const QString& name);
 
 // Keeps at most one row per user name: the old rows go, the new one is inserted.
 bool RememberUser(const QString& userName, const QString& password);

@@ -9,6 +9,8 @@
 // One database cycle: load, open, the work, then always close and unload. No
 // connection outlives the cycle. A file that is missing or lacks the tables gets
 // the shipped schema, so a damaged install loses nothing and does not fail silently.
+// All statements of one cycle together wait at most mSqlite::BusyTimeoutMs for a
+// file that another process holds, so a locked catalogue never freezes the window.
 class DatabaseCycle {
 public:
     // The database named `dbFile` below `folder` (a relative name is taken in `folder`).
@@ -20,16 +22,23 @@ public:
     DatabaseCycle& operator=(const DatabaseCycle&) = delete;
 
     bool isOpen() const { return m_open; }
-    // One writing statement; SQLite's result code (1 when the cycle did not open).
+    // SQLite's code for loading and opening: 0 when the cycle is open.
+    int openCode() const { return m_openCode; }
+    // One writing statement; SQLite's result code (the open code when the cycle did not open).
     int exec(const QString& sql);
-    // One reading statement; `row` is called for every row. Returns the prepare code.
+    // Rows changed by the last successful exec.
+    int changes() const;
+    // One reading statement; `row` is called for every row. Returns 0 when every row
+    // was read, otherwise the code of the prepare or step that failed.
     int query(const QString& sql, const std::function<void(mSqlite::SqlStatement)>& row);
     QString errorMessage() const;
 
 private:
-    void ensureSchema();
+    void ensureSchema(const QString& path, bool existed);
 
+    mSqlite::SqlBusyBudget m_busyBudget;
     mSqlite::SqlConnection m_connection = nullptr;
+    int m_openCode = 1;
     bool m_open = false;
 };
 

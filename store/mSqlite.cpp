@@ -1,11 +1,14 @@
 #include "store/mSqlite.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace mSqlite {
@@ -15,8 +18,8 @@ bool loaded = false;
 QString loadedFolder;
 
 constexpr int GenericError = SQLITE_ERROR;
-// Another process (a benchmark, the command-line tool) may hold the file briefly.
-constexpr int BusyTimeoutMs = 2000;
+// Short naps while another process holds the file: the window waits on them.
+constexpr int BusyNapMs = 5;
 
 QString programFolder()
 {
@@ -42,6 +45,18 @@ int sequenceLength(unsigned char lead)
     if (lead >= 0xF0) return 4;
     if (lead >= 0xE0) return 3;
     if (lead >= 0xC0) return 2;
+    return 1;
+}
+
+int waitWithinBudget(void* context, int)
+{
+    auto* budget = static_cast<SqlBusyBudget*>(context);
+    if (budget->remainingUs <= 0)
+        return 0;
+    QElapsedTimer nap;
+    nap.start();
+    QThread::usleep(std::min<qint64>(budget->remainingUs, BusyNapMs * 1000));
+    budget->remainingUs -= std::max<qint64>(nap.nsecsElapsed() / 1000, 1);
     return 1;
 }
 
@@ -80,18 +95,29 @@ QString SqlFolder()
     return loadedFolder;
 }
 
+QString SqlFilePath(const QString& fileName)
+{
+    // A bare name belongs in the application folder, never in whatever the current
+    // directory happens to be.
+    return QDir::isAbsolutePath(fileName) ? fileName : loadedFolder + fileName;
+}
+
 int SqlOpen(const QString& fileName, SqlConnection& connection)
 {
     connection = nullptr;
     if (!loaded)
         return GenericError;
-    // A bare name belongs in the application folder, never in whatever the current
-    // directory happens to be.
-    const QString path = QDir::isAbsolutePath(fileName) ? fileName : loadedFolder + fileName;
-    const int rc = sqlite3_open(path.toUtf8().constData(), &connection);
+    const int rc = sqlite3_open(SqlFilePath(fileName).toUtf8().constData(), &connection);
     if (rc == SQLITE_OK)
         sqlite3_busy_timeout(connection, BusyTimeoutMs);
     return rc;
+}
+
+int SqlSetBusyBudget(SqlConnection connection, SqlBusyBudget* budget)
+{
+    if (!loaded)
+        return GenericError;
+    return sqlite3_busy_handler(connection, budget ? waitWithinBudget : nullptr, budget);
 }
 
 int SqlClose(SqlConnection connection)
@@ -123,6 +149,13 @@ int SqlExec(SqlConnection connection, const QString& sql)
     if (!loaded)
         return GenericError;
     return sqlite3_exec(connection, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+}
+
+int SqlChanges(SqlConnection connection)
+{
+    if (!loaded || !connection)
+        return 0;
+    return sqlite3_changes(connection);
 }
 
 int SqlStep(SqlStatement statement)

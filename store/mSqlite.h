@@ -21,11 +21,24 @@ bool SqlIsLoaded();
 // The canonical folder of the last SqlLoad, with a trailing separator.
 QString SqlFolder();
 
+// The file SqlOpen opens for `fileName`: a bare name is taken in the loaded folder.
+QString SqlFilePath(const QString& fileName);
+// A locked file is waited for at most BusyTimeoutMs per statement, unless the caller
+// gives the connection a budget for all its statements together.
+inline constexpr int BusyTimeoutMs = 250;
 int SqlOpen(const QString& fileName, SqlConnection& connection);
+// The time a connection may still spend waiting for a locked file, in microseconds.
+struct SqlBusyBudget {
+    qint64 remainingUs = BusyTimeoutMs * qint64(1000);
+};
+// Waits on a locked file draw on `budget`, which must outlive the connection.
+int SqlSetBusyBudget(SqlConnection connection, SqlBusyBudget* budget);
 int SqlClose(SqlConnection connection);
 int SqlPrepare(SqlConnection connection, const QString& sql, int byteCount, SqlStatement& statement,
                QString& tail);
 int SqlExec(SqlConnection connection, const QString& sql);
+// Rows changed by the last write on the connection (0 when not loaded).
+int SqlChanges(SqlConnection connection);
 int SqlStep(SqlStatement statement);
 int SqlFinalize(SqlStatement statement);
 QString SqlColumnText(SqlStatement statement, int column);

@@ -26,7 +26,6 @@ private slots:
     void pageButtonsScrollWithTheCurrentPage_data();
     void pageButtonsScrollWithTheCurrentPage();
     void hoverChangesOnlyWhatShows();
-    void thumbnailKeyDropsSpaces();
     void moreGamesIsOnlyTheAppendedEntry();
 };
 
@@ -168,12 +167,6 @@ void TestMyBoxGrid::hoverChangesOnlyWhatShows()
     QVERIFY(grid.setHoveredSlot(-1));
     QCOMPARE(grid.slotState(1), MyBoxGrid::Normal);
     QVERIFY(!grid.setHoveredSlot(7)); // no such page
-}
-
-void TestMyBoxGrid::thumbnailKeyDropsSpaces()
-{
-    QCOMPARE(MyBoxGrid::ThumbnailKey(QStringLiteral(" Fire  Boy 2 ")), QStringLiteral("FireBoy2"));
-    QCOMPARE(MyBoxGrid::ThumbnailKey(QStringLiteral("植物 大战")), QStringLiteral("植物大战"));
 }
 
 void TestMyBoxGrid::moreGamesIsOnlyTheAppendedEntry()

@@ -1,6 +1,8 @@
+#include "store/GameFileName.h"
 #include "pages/TileComposer.h"
 #include "tests/support/FilledImage.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +31,8 @@ private slots:
     void highlightBlendsWhiteAt48();
     void missingThumbnailShowsTheBed();
     void cacheStaysBounded();
+    void thumbnailOfAClimbingNameStaysInItsFolder();
+    void followsTheThumbnailFolder();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -89,6 +93,30 @@ void TestTileComposer::cacheStaysBounded()
     QVERIFY(composer.cachedTiles() <= TileComposer::CacheCapacity);
     composer.clear();
     QCOMPARE(composer.cachedTiles(), 0);
+}
+
+void TestTileComposer::thumbnailOfAClimbingNameStaysInItsFolder()
+{
+    // "../../escape" from a/b/ would be the red picture in the root.
+    QVERIFY(QDir(m_folder->path()).mkpath("a/b"));
+    const QString folder = m_folder->filePath("a/b/");
+    QVERIFY(FilledImage({74, 74}, QColor(220, 30, 30)).save(m_folder->filePath("escape.jpg"), "JPG", 100));
+    TileComposer composer(FilledImage({74, 74}, QColor(1, 2, 3)), QImage(), folder);
+    QCOMPARE(composer.tile("../../escape").pixelColor(37, 37), QColor(1, 2, 3));
+
+    QVERIFY(FilledImage({74, 74}, QColor(20, 200, 40)).save(folder + GameFileName("../../escape") + ".jpg", "JPG", 100));
+    composer.clear();
+    const QColor own = composer.tile("../../escape").pixelColor(37, 37);
+    QVERIFY2(own.green() > 180 && own.red() < 60, qPrintable(own.name()));
+}
+
+void TestTileComposer::followsTheThumbnailFolder()
+{
+    TileComposer composer(FilledImage({74, 74}, QColor(1, 2, 3)), QImage(), m_folder->filePath("none/"));
+    QCOMPARE(composer.tile("Green").pixelColor(37, 37), QColor(1, 2, 3));
+    composer.setThumbnailFolder(m_folder->path() + "/");
+    const QColor found = composer.tile("Green").pixelColor(37, 37);
+    QVERIFY2(found.green() > 180, qPrintable(found.name()));
 }
 
 QTEST_MAIN(TestTileComposer)

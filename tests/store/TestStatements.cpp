@@ -3,13 +3,31 @@
 #include "store/DatabaseCycle.h"
 #include "store/Statements.h"
 #include "store/UtfToGb.h"
+#include "tests/support/CatalogueLock.h"
+#include "tests/support/FileContent.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace mSqlite;
+using Catalogue::Failure;
+
+Q_DECLARE_METATYPE(Catalogue::Failure)
+
+namespace {
+
+// What the sqlite3 tool does to the catalogue, as another program would.
+bool runTool(const QString& file, const QString& sql)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("sqlite3"), {file, sql});
+    return tool.waitForFinished(5000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+} // namespace
 
 class TestStatements : public QObject {
     Q_OBJECT
@@ -28,6 +46,9 @@ private slots:
     void lastInstallRowDecidesAndUpdatesChangeAll();
     void hostileNamesCannotBreakTheirStatement();
     void findsTheSameCatalogueFromAnotherDirectory();
+    void operationsThatDoNotTakeEffectSaySo_data();
+    void operationsThatDoNotTakeEffectSaySo();
+    void catalogueRemovedWhileRunningIsMadeAgain();
 
 private:
     QStringList column(const QString& sql, int index);
@@ -229,6 +250,121 @@ void TestStatements::findsTheSameCatalogueFromAnotherDirectory()
     QDir::setCurrent(before);
     QCOMPARE(names, QStringList("Here"));
     QVERIFY(!strayFile);
+}
+
+void TestStatements::operationsThatDoNotTakeEffectSaySo_data()
+{
+    QTest::addColumn<QString>("condition");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<Failure>("expected");
+    const struct {
+        const char* condition;
+        const char* operation;
+        Failure expected;
+    } rows[] = {
+        {"sound", "list", Failure::None},
+        {"another program writing", "list", Failure::None},
+        {"locked", "list", Failure::Locked},
+        {"not a database", "list", Failure::Damaged},
+        {"truncated", "list", Failure::Damaged},
+        {"damaged pages", "list", Failure::Damaged},
+        {"sound", "mark", Failure::None},
+        {"game gone", "mark", Failure::NoSuchGame},
+        {"another program writing", "mark", Failure::Locked},
+        {"locked", "mark", Failure::Locked},
+        {"not a database", "mark", Failure::Damaged},
+        {"sound", "unmark", Failure::None},
+        {"game gone", "unmark", Failure::NoSuchGame},
+        {"another program writing", "unmark", Failure::Locked},
+        {"sound", "delete", Failure::None},
+        {"game gone", "delete", Failure::NoSuchGame},
+        {"another program writing", "delete", Failure::Locked},
+        {"locked", "delete", Failure::Locked},
+        {"not a database", "delete", Failure::Damaged},
+        {"read-only file", "list", Failure::None},
+        {"read-only file", "mark", Failure::ReadOnly},
+        {"read-only file", "delete", Failure::ReadOnly},
+    };
+    for (const auto& row : rows) {
+        QTest::addRow("%s: %s", row.operation, row.condition)
+            << QString::fromLatin1(row.condition) << QString::fromLatin1(row.operation) << row.expected;
+    }
+}
+
+void TestStatements::operationsThatDoNotTakeEffectSaySo()
+{
+    QFETCH(QString, condition);
+    QFETCH(QString, operation);
+    QFETCH(Failure, expected);
+    const QString file = m_app->filePath(DatabaseFileName());
+    // Enough rows that the games fill pages beyond the first, written at once.
+    QString games = QStringLiteral("BEGIN;");
+    for (int i = 0; i < 60; ++i) {
+        games += Statements::InsertSavedFlashGame(QStringLiteral("Game %1").arg(i), QString(300, QLatin1Char('i')),
+                                                  QString()) + QLatin1Char(';');
+    }
+    {
+        DatabaseCycle cycle;
+        QCOMPARE(cycle.exec(games + QStringLiteral("COMMIT;")), 0);
+    }
+    QVERIFY(Catalogue::MarkFavourite("Game 1"));
+
+    CatalogueLock lock;
+    ImmutableFile readOnly;
+    if (condition == QLatin1String("read-only file") && !readOnly.hold(file))
+        QSKIP("this file system cannot make a file immutable");
+    if (condition == QLatin1String("locked"))
+        QVERIFY(lock.hold(file, CatalogueLock::Kind::Exclusive));
+    else if (condition == QLatin1String("another program writing"))
+        QVERIFY(lock.hold(file, CatalogueLock::Kind::Writing));
+    else if (condition == QLatin1String("not a database"))
+        QVERIFY(OverwriteFile(file, QByteArray(8192, 'x')));
+    else if (condition == QLatin1String("truncated"))
+        QVERIFY(OverwriteFile(file, FileContent(file).left(4096)));
+    else if (condition == QLatin1String("damaged pages")) // the first page, with the tables' list, is intact
+        QVERIFY(OverwriteFile(file, FileContent(file).left(4096).leftJustified(FileContent(file).size(), 'x')));
+    else if (condition == QLatin1String("game gone"))
+        QVERIFY(runTool(file, QStringLiteral("DELETE FROM Games WHERE G_Name = 'Game 1'")));
+    const QByteArray before = FileContent(file);
+
+    QElapsedTimer clock;
+    clock.start();
+    Catalogue::Result result;
+    int listed = -1;
+    if (operation == QLatin1String("list")) {
+        const Catalogue::NameList list = Catalogue::ReadGameNames(Catalogue::GameList::All);
+        result = list.outcome;
+        listed = int(list.names.size());
+    } else if (operation == QLatin1String("mark")) {
+        result = Catalogue::MarkFavourite("Game 1");
+    } else if (operation == QLatin1String("unmark")) {
+        result = Catalogue::UnmarkFavourite("Game 1");
+    } else {
+        result = Catalogue::DeleteGame("Game 1");
+    }
+    const qint64 elapsed = clock.elapsed();
+
+    QCOMPARE(result.failure, expected);
+    QCOMPARE(result.ok(), expected == Failure::None);
+    QCOMPARE(result.code != 0, expected != Failure::None && expected != Failure::NoSuchGame);
+    if (operation == QLatin1String("list"))
+        QCOMPARE(listed, expected == Failure::None ? 60 : 0);
+    else
+        QCOMPARE(result.changedRows, expected == Failure::None ? 1 : 0);
+    // The old wait on a locked file was seconds; the window waits on this.
+    QVERIFY2(elapsed < 1000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+    lock.release();
+    readOnly.release();
+    if (expected != Failure::None)
+        QCOMPARE(FileContent(file), before);
+}
+
+void TestStatements::catalogueRemovedWhileRunningIsMadeAgain()
+{
+    QVERIFY(Catalogue::AddSavedFlashGame("First", "", ""));
+    QVERIFY(QFile::remove(m_app->filePath(DatabaseFileName())));
+    QVERIFY(Catalogue::AddSavedFlashGame("Second", "", ""));
+    QCOMPARE(Catalogue::GameNames(Catalogue::GameList::All), QStringList("Second"));
 }
 
 QTEST_GUILESS_MAIN(TestStatements)
