@@ -1,9 +1,13 @@
 #include "ipc/SingleInstance.h"
 
+#include <QDeadlineTimer>
+#include <QThread>
+
 #include <cstdio>
 
 namespace {
 const QString MainFrameTopic = QStringLiteral("Tavolin|FormTavolin");
+constexpr int ConnectRetryMs = 20;
 }
 
 SingleInstance::SingleInstance(QObject* parent)
@@ -24,16 +28,29 @@ QStringList SingleInstance::ForwardedCommands(const QStringList& arguments)
 SingleInstance::Outcome SingleInstance::claim(const QStringList& arguments)
 {
     const QStringList commands = ForwardedCommands(arguments);
-    if (SendExecute(MainFrameTopic, commands, AnswerWaitMs))
-        return Outcome::Forwarded;
-    if (m_server.listen())
-        return Outcome::First;
-    // Another start may have won the race meanwhile: then it is the first now.
-    if (SendExecute(MainFrameTopic, commands, AnswerWaitMs))
-        return Outcome::Forwarded;
-    // A first instance that holds the topic but never answers is not waited for.
-    if (!m_server.replace())
-        std::fprintf(stderr, "Tavolin: cannot serve %s (%s); starting without it\n", qPrintable(MainFrameTopic),
-                     qPrintable(m_server.errorString()));
-    return Outcome::First;
+    const QDeadlineTimer deadline(AnswerWaitMs);
+    for (;;) {
+        if (m_server.listen())
+            return Outcome::First;
+        if (!m_server.heldElsewhere()) {
+            // Without the lock nobody can tell who is first; a start that reaches nobody runs.
+            if (SendExecute(MainFrameTopic, commands, AnswerWaitMs))
+                return Outcome::Forwarded;
+            std::fprintf(stderr, "Tavolin: cannot serve %s (%s); starting without it\n", qPrintable(MainFrameTopic),
+                         qPrintable(m_server.errorString()));
+            return Outcome::First;
+        }
+        switch (DeliverExecute(MainFrameTopic, commands, int(qMax<qint64>(0, deadline.remainingTime())))) {
+        case Delivery::Acknowledged:
+            return Outcome::Forwarded;
+        case Delivery::Unanswered:
+            return Outcome::NotAnswering;
+        case Delivery::NotConnected:
+            // The holder has not started listening yet, or has just ended: ask again.
+            break;
+        }
+        if (deadline.hasExpired())
+            return Outcome::NotAnswering;
+        QThread::msleep(ConnectRetryMs);
+    }
 }

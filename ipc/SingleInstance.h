@@ -5,14 +5,17 @@
 #include <QObject>
 #include <QStringList>
 
-// One main program per user and installation. A later start forwards its commands to
-// the first over the main frame's topic and ends; a first instance that no longer
-// answers (crashed, socket left behind) is replaced.
+// One main program per user and installation. The first start holds the main frame's
+// topic for its whole life; a later start forwards its commands to it and ends, and
+// never becomes a second main program while the first lives, even when the first does
+// not answer (stopped, hung). Works before any application object exists.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    enum class Outcome { First, Forwarded };
-    static constexpr int AnswerWaitMs = 1500;
+    enum class Outcome { First, Forwarded, NotAnswering };
+    // Long enough for a first instance that is still starting up to answer.
+    static constexpr int AnswerWaitMs = 5000;
+    static constexpr char NotAnsweringMessage[] = "Tavolin 正在运行，但没有响应。";
 
     explicit SingleInstance(QObject* parent = nullptr);
 
