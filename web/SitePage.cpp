@@ -17,7 +17,6 @@ constexpr int ResolveDelayMs = 60;
 
 QString activationScript()
 {
-    // document.open() erases the listeners; a probe event tells when to add them again.
     return QStringLiteral(R"JS(
 (function () {
   var token = '%1';
@@ -33,20 +32,17 @@ QString activationScript()
     console.log(token + JSON.stringify({ type: element.getAttribute('type') || '', href: href }));
   }
   function onKey(event) { if (event.key === 'Enter') report(event); }
-  var alive = false;
-  function probe() { alive = true; }
   function arm() {
+    // Adding the same listener again does nothing, so arming twice is harmless.
     document.addEventListener('click', report, true);
     document.addEventListener('auxclick', report, true);
     document.addEventListener('keydown', onKey, true);
-    document.addEventListener('tavolin-probe', probe, true);
   }
   arm();
-  setInterval(function () {
-    alive = false;
-    document.dispatchEvent(new Event('tavolin-probe'));
-    if (!alive) arm();
-  }, 250);
+  // document.open() erases the listeners and replaces the document's children; the
+  // observer of those children outlives it and arms again. No timer: an idle page
+  // costs nothing.
+  new MutationObserver(arm).observe(document, { childList: true });
 })();
 )JS")
         .arg(SitePage::ActivationToken());

@@ -162,7 +162,6 @@ void TestSitePage::rearmsAfterTheDocumentIsRewritten()
         late = centreOf(QStringLiteral("document.getElementById('late')||document.body"));
         return late.y() < 40;
     }, 10000));
-    QTest::qWait(600);
     m_requests.clear();
     click(QStringLiteral("document.getElementById('late')"));
     QTRY_COMPARE_WITH_TIMEOUT(m_requests.size(), 1, 10000);
