@@ -26,62 +26,88 @@ QImage IconAt(Glyph glyph, int size)
     return image;
 }
 
-// Key caps of the guide page: a light cap with a darker lip, label in the cap's face.
-void KeyCap(QPainter& p, const QRectF& r)
+// Pieces of the guide page's key sprite. Fills sit on whole pixels and one-pixel
+// strokes on half pixels, so edges stay crisp at the size the page shows them.
+const QColor KeyRim(104, 118, 136);
+const QColor KeyInk(26, 38, 52);
+
+// A key cap: a slate body whose lower `lip` rows show under a light face, with a soft
+// shadow row below. `r` is the body on whole pixels.
+QRectF KeyFace(const QRect& r, int lip)
+{
+    return QRectF(r).adjusted(1, 1, -1, -lip);
+}
+
+void KeyCap(QPainter& p, const QRect& r, int lip, qreal radius)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 134, 150));
-    p.drawRoundedRect(r, 4, 4);
-    QLinearGradient face(r.topLeft(), QPointF(r.left(), r.bottom() - 3));
-    face.setColorAt(0, Qt::white);
-    face.setColorAt(1, QColor(232, 237, 243));
-    p.setBrush(face);
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -3.5), 3, 3);
+    p.setBrush(QColor(20, 40, 60, 36));
+    p.drawRoundedRect(QRectF(r).translated(0, 1), radius, radius);
+    p.setBrush(KeyRim);
+    p.drawRoundedRect(QRectF(r), radius, radius);
+    const QRectF face = KeyFace(r, lip);
+    QLinearGradient fill(face.topLeft(), face.bottomLeft());
+    fill.setColorAt(0, Qt::white);
+    fill.setColorAt(1, QColor(224, 231, 239));
+    p.setBrush(fill);
+    p.drawRoundedRect(face, radius - 1, radius - 1);
 }
 
-void KeyLabel(QPainter& p, const QRectF& r, const QString& label, int px)
+void KeyLabel(QPainter& p, const QRectF& face, const QString& label, int px)
 {
-    Canvas::Text(p, r.adjusted(1, 1, -1, -3.5), label, Palette::Font(px, true), QColor(44, 58, 72));
+    Canvas::Text(p, face, label, Palette::Font(px, true), KeyInk);
 }
 
-void KeyArrow(QPainter& p, const QRectF& r, Glyph arrow)
+// A solid triangle pointing left, right, up or down, `size` pixels along its base.
+void Pointer(QPainter& p, QPointF centre, qreal size, Glyph direction)
 {
-    const QRectF face = r.adjusted(1, 1, -1, -3.5);
-    const qreal s = qMin(face.width() - 2, face.height() + 3);
-    DrawGlyph(p, arrow, QRectF(face.center().x() - s / 2, face.center().y() - s / 2, s, s), QColor(44, 58, 72), 1);
+    const qreal h = size / 2;
+    const qreal d = size * 0.42;
+    QPolygonF t;
+    switch (direction) {
+    case Glyph::ArrowLeft: t << QPointF(-d, 0) << QPointF(d, -h) << QPointF(d, h); break;
+    case Glyph::ArrowRight: t << QPointF(d, 0) << QPointF(-d, -h) << QPointF(-d, h); break;
+    case Glyph::ArrowUp: t << QPointF(0, -d) << QPointF(-h, d) << QPointF(h, d); break;
+    default: t << QPointF(0, d) << QPointF(-h, -d) << QPointF(h, -d); break;
+    }
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(t.translated(centre));
 }
 
-// A computer mouse seen from above, `lit` marks the part that acts.
+// A computer mouse seen from above, `lit` marks the part that acts. `r` lies on half
+// pixels so that its one-pixel outline is sharp.
 enum class MousePart { Left, Wheel, Body };
 
 void Mouse(QPainter& p, const QRectF& r, MousePart lit)
 {
+    const QColor outline(52, 66, 84);
     QPainterPath body;
-    body.addRoundedRect(r, r.width() / 2, r.width() / 2.2);
-    p.setPen(QPen(QColor(70, 84, 100), 1.2));
-    p.setBrush(lit == MousePart::Body ? Palette::AccentSoft() : QColor(255, 255, 255));
+    body.addRoundedRect(r, r.width() / 2, r.width() / 2);
+    p.setPen(Qt::NoPen);
+    QLinearGradient fill(r.topLeft(), r.topRight());
+    fill.setColorAt(0, lit == MousePart::Body ? Palette::AccentSoft() : Qt::white);
+    fill.setColorAt(1, lit == MousePart::Body ? QColor(198, 224, 244) : QColor(222, 229, 237));
+    p.setBrush(fill);
     p.drawPath(body);
-    const qreal split = r.top() + r.height() * 0.42;
+    const qreal split = qFloor(r.top() + r.height() * 0.42) + 0.5;
+    const qreal middle = r.center().x();
     if (lit == MousePart::Left) {
         QPainterPath left;
-        left.moveTo(r.center().x(), r.top());
-        left.lineTo(r.center().x(), split);
-        left.lineTo(r.left(), split);
-        left.lineTo(r.left(), r.top() + r.width() / 2.2);
-        left.arcTo(QRectF(r.left(), r.top(), r.width(), r.width() / 1.1), 180, -90);
-        left.closeSubpath();
-        p.setPen(Qt::NoPen);
+        left.addRect(QRectF(r.left(), r.top(), middle - r.left(), split - r.top()));
         p.setBrush(Palette::Accent());
         p.drawPath(left.intersected(body));
     }
-    p.setPen(QPen(QColor(70, 84, 100), 1));
-    p.drawLine(QPointF(r.left() + 1, split), QPointF(r.right() - 1, split));
-    p.drawLine(QPointF(r.center().x(), r.top() + 1), QPointF(r.center().x(), split));
     if (lit == MousePart::Wheel) {
-        p.setPen(Qt::NoPen);
         p.setBrush(Palette::Accent());
-        p.drawRoundedRect(QRectF(r.center().x() - 1.6, r.top() + 3, 3.2, 6), 1.6, 1.6);
+        p.drawRoundedRect(QRectF(middle - 1.5, r.top() + 3, 3, 6), 1.5, 1.5);
     }
+    p.setPen(QPen(outline, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(r.left(), split), QPointF(r.right(), split));
+    if (lit != MousePart::Wheel)
+        p.drawLine(QPointF(middle, r.top()), QPointF(middle, split));
+    p.setPen(QPen(outline, 1.2));
+    p.drawPath(body);
 }
 
 } // namespace
@@ -133,22 +159,36 @@ QImage KeySprite()
     p.setRenderHint(QPainter::TextAntialiasing);
     // Each picture is cut from the sprite by a 30-pixel-high box whose background is
     // moved by `position`; box row r shows sprite row r - position. Pictures are drawn
-    // in box coordinates, rows 2 .. 27.
+    // in box coordinates.
     auto box = [&](int position) { p.setTransform(QTransform::fromTranslate(0, -position)); };
-    auto cap = [&](int width) { return QRectF(0.5, 2.5, width - 1, 25); };
+    // A full-height key: body rows 2 .. 27, face rows 3 .. 23 above the lip, shadow on row 28.
+    auto cap = [&](int left, int width) {
+        const QRect r(left, 2, width, 26);
+        KeyCap(p, r, 4, 4);
+        return KeyFace(r, 4);
+    };
+    auto arrow = [&](const QRectF& face, Glyph g) {
+        const qreal s = 18;
+        DrawGlyph(p, g, QRectF(face.center().x() - s / 2, face.center().y() - s / 2, s, s), KeyInk, 1);
+    };
 
     box(2);
-    Mouse(p, QRectF(3.5, 4.5, 11, 18), MousePart::Left);
+    Mouse(p, QRectF(3.5, 3.5, 11, 21), MousePart::Left);
     box(-33);
-    Mouse(p, QRectF(3.5, 4.5, 11, 18), MousePart::Wheel);
+    Mouse(p, QRectF(3.5, 3.5, 11, 21), MousePart::Wheel);
     box(-68);
     Mouse(p, QRectF(6.5, 7.5, 10, 15), MousePart::Body);
-    DrawGlyph(p, Glyph::ArrowLeft, QRectF(0, 10, 7, 7), Palette::Accent(), 1);
-    DrawGlyph(p, Glyph::ArrowRight, QRectF(16, 10, 7, 7), Palette::Accent(), 1);
-    DrawGlyph(p, Glyph::ArrowUp, QRectF(8, 1, 7, 7), Palette::Accent(), 1);
+    p.setBrush(Palette::Accent());
+    Pointer(p, QPointF(11.5, 3.5), 6, Glyph::ArrowUp);
+    Pointer(p, QPointF(11.5, 26.5), 6, Glyph::ArrowDown);
+    Pointer(p, QPointF(2.5, 15), 6, Glyph::ArrowLeft);
+    Pointer(p, QPointF(20.5, 15), 6, Glyph::ArrowRight);
     box(-103);
-    Mouse(p, QRectF(2.5, 5.5, 10, 16), MousePart::Left);
-    DrawGlyph(p, Glyph::ArrowRight, QRectF(12, 8, 11, 11), Palette::Accent(), 1);
+    Mouse(p, QRectF(1.5, 4.5, 11, 19), MousePart::Left);
+    p.setPen(QPen(Palette::Accent(), 2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(13, 16), QPointF(18, 16));
+    p.setBrush(Palette::Accent());
+    Pointer(p, QPointF(19.5, 16), 7, Glyph::ArrowRight);
 
     const struct {
         int position;
@@ -160,8 +200,7 @@ QImage KeySprite()
     };
     for (const auto& k : keys) {
         box(k.position);
-        KeyCap(p, cap(k.width));
-        KeyLabel(p, cap(k.width), QString::fromLatin1(k.label), 10);
+        KeyLabel(p, cap(0, k.width), QString::fromLatin1(k.label), 10);
     }
     const struct {
         int position;
@@ -171,41 +210,37 @@ QImage KeySprite()
     };
     for (const auto& a : arrows) {
         box(a.position);
-        KeyCap(p, cap(24));
-        KeyArrow(p, cap(24), a.arrow);
+        arrow(cap(0, 24), a.arrow);
     }
     box(-488);
-    KeyCap(p, QRectF(0.5, 2.5, 23, 25));
-    KeyArrow(p, QRectF(0.5, 2.5, 23, 25), Glyph::ArrowLeft);
-    KeyCap(p, QRectF(25.5, 2.5, 23, 25));
-    KeyArrow(p, QRectF(25.5, 2.5, 23, 25), Glyph::ArrowRight);
+    arrow(cap(0, 24), Glyph::ArrowLeft);
+    arrow(cap(25, 24), Glyph::ArrowRight);
     box(-520);
-    KeyCap(p, QRectF(0.5, 2.5, 23, 25));
-    KeyArrow(p, QRectF(0.5, 2.5, 23, 25), Glyph::ArrowUp);
-    KeyCap(p, QRectF(25.5, 2.5, 23, 25));
-    KeyArrow(p, QRectF(25.5, 2.5, 23, 25), Glyph::ArrowDown);
+    arrow(cap(0, 24), Glyph::ArrowUp);
+    arrow(cap(25, 24), Glyph::ArrowDown);
 
-    // The plain key cap of .ico_key: a 24 x 27 box whose label the page prints in its
-    // upper part (padding 5, line 12).
+    // The plain key cap of .ico_key: a 24 x 27 box whose label the page prints on the
+    // face (padding 5, line 12: text rows 5 .. 16).
     box(-553);
-    KeyCap(p, QRectF(0.5, 0.5, 23, 24));
+    KeyCap(p, QRect(0, 0, 24, 25), 4, 4);
 
+    // Three small keys over two rows, as they sit on a keyboard.
+    const QRect top(18, 0, 16, 14), left(0, 15, 16, 14), bottom(18, 15, 16, 14), right(36, 15, 16, 14);
     box(-588);
-    const QRectF w(18.5, 1.5, 15, 13), a(1.5, 15.5, 15, 13), s(18.5, 15.5, 15, 13), d(35.5, 15.5, 15, 13);
-    for (const auto& [r, label] : {std::pair{w, "W"}, std::pair{a, "A"}, std::pair{s, "S"}, std::pair{d, "D"}}) {
-        KeyCap(p, r);
-        KeyLabel(p, r, QString::fromLatin1(label), 8);
+    for (const auto& [r, label] : {std::pair{top, "W"}, std::pair{left, "A"}, std::pair{bottom, "S"}, std::pair{right, "D"}}) {
+        KeyCap(p, r, 3, 3);
+        KeyLabel(p, KeyFace(r, 3).adjusted(0, 0, 0, 1), QString::fromLatin1(label), 9);
     }
     box(-628);
-    const QRectF up(18.5, 1.5, 15, 13), left(1.5, 15.5, 15, 13), down(18.5, 15.5, 15, 13), right(35.5, 15.5, 15, 13);
-    for (const auto& [r, g] : {std::pair{up, Glyph::ArrowUp}, std::pair{left, Glyph::ArrowLeft},
-                               std::pair{down, Glyph::ArrowDown}, std::pair{right, Glyph::ArrowRight}}) {
-        KeyCap(p, r);
-        KeyArrow(p, r, g);
+    for (const auto& [r, g] : {std::pair{top, Glyph::ArrowUp}, std::pair{left, Glyph::ArrowLeft},
+                               std::pair{bottom, Glyph::ArrowDown}, std::pair{right, Glyph::ArrowRight}}) {
+        KeyCap(p, r, 3, 3);
+        p.setBrush(KeyInk);
+        Pointer(p, KeyFace(r, 3).center(), 7, g);
     }
     box(-674);
-    KeyCap(p, cap(24));
-    DrawGlyph(p, Glyph::FullEnter, QRectF(3, 4, 18, 18), QColor(44, 58, 72), 1.3);
+    const QRectF face = cap(0, 24);
+    DrawGlyph(p, Glyph::FullEnter, face.adjusted(1, 0, -1, 0), KeyInk, 1.4);
     return image;
 }
 
