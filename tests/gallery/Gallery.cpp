@@ -1,6 +1,7 @@
 // Writes one picture of the skinned toolkit as a user sees it: the tab strip in both
 // styles from the generated skin, image buttons in every state, progress bars in
-// several themes. gallery APP_FOLDER OUTPUT.png
+// several themes, a small window in the skinned frame. gallery APP_FOLDER OUTPUT.png
+#include "controls/BForm.h"
 #include "controls/iButton.h"
 #include "controls/ProgressBar.h"
 #include "tests/support/AppFolder.h"
@@ -211,6 +212,21 @@ int main(int argc, char** argv)
         grid->addWidget(bar, line, 1, 1, 4, Qt::AlignLeft);
         ++line;
     }
+    // A small window in the skinned frame: title bar and border from the frame skin.
+    auto* skinned = new QWidget;
+    skinned->setFixedSize(320, 110);
+    skinned->setAutoFillBackground(true);
+    QPalette white = skinned->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    skinned->setPalette(white);
+    auto* title = new BForm(skinned);
+    title->setPP(QPixmap(SkinPath(QStringLiteral("corvane/bgpf.bmp"))));
+    title->setCaption(QStringLiteral("植物大战僵尸"));
+    title->setGeometry(0, 0, skinned->width(), title->height());
+    title->Printform(skinned);
+    grid->addWidget(Heading(QStringLiteral("skinned frame")), line, 0);
+    grid->addWidget(skinned, line, 1, 1, 4, Qt::AlignLeft);
+
     auto* vertical = new ProgressBar;
     vertical->setFixedSize(22, 200);
     vertical->setOrientations(2);
