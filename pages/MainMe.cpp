@@ -3,6 +3,8 @@
 #include "controls/clsTooltip.h"
 #include "controls/iButton.h"
 #include "controls/MdlMenu.h"
+#include "pages/CatalogueMessages.h"
+#include "pages/FlashGame.h"
 #include "pages/GameRunPlan.h"
 #include "pages/MyBoxPainter.h"
 #include "pages/TileComposer.h"
@@ -34,24 +36,11 @@ QString thumbnailFolder()
     return ResolveCaseInsensitive(Settings().AppPath, QStringLiteral("jpgs")) + QLatin1Char('/');
 }
 
-QString failureText(Catalogue::Failure failure, const QString& game)
-{
-    switch (failure) {
-    case Catalogue::Failure::Locked: return QStringLiteral("游戏目录正被其他程序占用，请稍后再试。");
-    case Catalogue::Failure::ReadOnly: return QStringLiteral("游戏目录无法写入。");
-    case Catalogue::Failure::DiskFull: return QStringLiteral("磁盘空间不足。");
-    case Catalogue::Failure::Damaged: return QStringLiteral("游戏目录文件已损坏。");
-    case Catalogue::Failure::NoSuchGame: return QStringLiteral("游戏目录里没有「%1」。").arg(game);
-    case Catalogue::Failure::None:
-    case Catalogue::Failure::Unavailable: break;
-    }
-    return QStringLiteral("游戏目录无法使用。");
-}
-
 } // namespace
 
 MainMe::MainMe(QWebEngineProfile* profile, QWidget* parent)
     : QWidget(parent)
+    , m_profile(profile)
 {
     setFixedSize(MyBoxGrid::PageWidth, 550);
     setMouseTracking(true);
@@ -124,7 +113,7 @@ bool MainMe::LoadGameList(Catalogue::GameList list)
         }
         if (!m_unreadableReported) {
             m_unreadableReported = true;
-            refuse(QStringLiteral("无法读取游戏目录：") + failureText(games.outcome.failure, QString()));
+            refuse(QStringLiteral("无法读取游戏目录：") + CatalogueFailureText(games.outcome.failure, QString()));
         }
         return false;
     }
@@ -142,7 +131,7 @@ bool MainMe::written(const QString& action, const Catalogue::Result& result)
 {
     if (result.ok())
         return true;
-    refuse(action + QStringLiteral("：") + failureText(result.failure, m_selectedGame));
+    refuse(action + QStringLiteral("：") + CatalogueFailureText(result.failure, m_selectedGame));
     return false;
 }
 
@@ -227,13 +216,28 @@ void MainMe::carryOut(const GameRunStep& step)
         selectTab(tabPosition(step.caption));
         break;
     case GameRunStep::Kind::OpenPlayer:
-        emit refused(QStringLiteral("「%1」是 Flash 游戏，本机还没有安装 Flash 播放器，暂时无法运行。").arg(step.caption));
+        openPlayer(step);
         break;
     case GameRunStep::Kind::OpenDownloadPage:
         // Until the program has its own game pages, the site's page opens in the desktop's browser.
         QDesktopServices::openUrl(QUrl::fromUserInput(step.address));
         break;
     }
+}
+
+void MainMe::openPlayer(const GameRunStep& step)
+{
+    if (!m_strip)
+        return;
+    auto* player = new FlashGame(m_profile);
+    connect(player, &FlashGame::refused, this, &MainMe::refused);
+    CTabItems* tabs = m_strip->TabItems();
+    if (!tabs->Add(step.caption, player)) {
+        delete player;
+        return;
+    }
+    player->URL(step.caption, step.introduction, step.address);
+    selectTab(tabs->Count() - 1);
 }
 
 void MainMe::FavoriteRun()

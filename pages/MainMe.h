@@ -70,6 +70,8 @@ private:
     void updatePageButtonTips();
     void carryOut(const GameRunStep& step);
     void selectTab(int position);
+    // A new player tab for a Flash game, selected.
+    void openPlayer(const GameRunStep& step);
     int tabPosition(const QString& caption) const;
     // False, with the reason told to the user, when a write did not take effect.
     bool written(const QString& action, const Catalogue::Result& result);
@@ -86,6 +88,7 @@ private:
     QTimer m_timerWb;
     clsTooltip* m_tooltip = nullptr;
     IuTab* m_strip = nullptr;
+    QWebEngineProfile* m_profile;
     bool m_constructed = false;
     bool m_gridLoaded = false;
     bool m_unreadableReported = false;

@@ -9,6 +9,10 @@
 #include "shell/GlobalSettings.h"
 #include "shell/MainFrm.h"
 #include "shell/TavolinApp.h"
+#include "site/SwfWriter.h"
+#include "pages/FlashGame.h"
+#include "pages/ShockwaveFlash.h"
+#include "store/GameFileName.h"
 #include "store/Catalogue.h"
 #include "store/DatabaseCycle.h"
 #include "tabs/CTabItem.h"
@@ -21,6 +25,8 @@
 
 #include <QCursor>
 #include <QDir>
+#include <QMessageBox>
+#include <QPointer>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
@@ -57,6 +63,7 @@ private slots:
     void spacePageLoginRequestIsCancelled();
     void secondStartRestoresTheFirst();
     void terminationQuitsLikeTheMenu();
+    void flashGamePlaysInItsTab();
     void screenshots();
 
 private:
@@ -442,6 +449,92 @@ void TestMainFrame::terminationQuitsLikeTheMenu()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QVERIFY(!TopicIsServed(QStringLiteral("Tavolin|FormTavolin")));
+}
+
+void TestMainFrame::flashGamePlaysInItsTab()
+{
+    // A square movie stored for a catalogued game.
+    const QString name = QStringLiteral("云朵 飞行");
+    SwfMovie square;
+    square.width = 300;
+    square.height = 300;
+    QFile movie(m_app->filePath("Games/" + GameFileName(name) + ".swf"));
+    QVERIFY(movie.open(QIODevice::WriteOnly) && movie.write(SwfWriter::Write(square)) > 0);
+    movie.close();
+    QVERIFY(Catalogue::AddSavedFlashGame(name, QStringLiteral("用方向键移动。"), m_siteBase));
+    m_frame->myBox()->LoadGameList(Catalogue::GameList::OnLoad);
+    QSignalSpy refusals(m_frame->myBox(), &MainMe::refused);
+
+    // One click on its tile opens a player tab, selected.
+    QTest::mouseClick(m_frame->myBox(), Qt::LeftButton, Qt::NoModifier, tileCentre(0));
+    CTabItems* tabs = m_frame->strip()->TabItems();
+    QCOMPARE(tabs->Count(), 3);
+    QCOMPARE(tabs->Item(2)->Caption(), name);
+    QCOMPARE(m_frame->strip()->Selected(), 2);
+    auto* player = dynamic_cast<FlashGame*>(tabs->Item(2)->Form());
+    QVERIFY(player);
+    QSignalSpy loaded(player->player(), &ShockwaveFlash::movieLoaded);
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && loaded.last().at(0).toString().endsWith(".swf")
+                                 && !loaded.last().at(0).toString().endsWith("/2.swf"),
+                             20000);
+    const auto movieArea = [player] { return player->player()->view()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const QImage first = movieArea();
+    QTRY_VERIFY_WITH_TIMEOUT(movieArea() != first, 5000);
+    QVERIFY(refusals.isEmpty());
+
+    // Fit: a square movie in the wide area keeps its shape, with bars at the sides.
+    const QColor sky = square.background;
+    QTRY_COMPARE_WITH_TIMEOUT(movieArea().pixelColor(4, 10), sky, 10000);
+    QTest::mouseClick(player->button("Eject_Tool_Filling"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(movieArea().pixelColor(4, 10) != sky, 5000);
+    QTest::mouseClick(player->button("Eject_Tool_Filling"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(movieArea().pixelColor(4, 10), sky, 5000);
+
+    // Favourite.
+    QTest::mouseClick(player->button("Eject_Tool_Favorite"), Qt::LeftButton);
+    QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+                || player->findChild<QMessageBox*>());
+    auto* notice = player->findChild<QMessageBox*>();
+    QVERIFY(notice);
+    QCOMPARE(notice->text(), QStringLiteral("收藏成功"));
+    notice->close();
+    QCOMPARE(Catalogue::GameNames(Catalogue::GameList::Favourites), QStringList(name));
+
+    // The guide panel replaces the strip and back.
+    QTest::mouseClick(player->button("Eject_Tool_Closed"), Qt::LeftButton);
+    QVERIFY(player->guidePanel()->isVisible());
+    QTest::mouseClick(player->button("Eject_Tool_Trigger"), Qt::LeftButton);
+    QVERIFY(!player->guidePanel()->isVisible());
+
+    // Full screen from the tab, and Esc brings it back.
+    QTest::mouseClick(player->button("Eject_Tool_Pop"), Qt::LeftButton);
+    QTRY_VERIFY(m_frame->windowState().testFlag(Qt::WindowFullScreen));
+    QTRY_COMPARE(player->size(), player->screen()->geometry().size());
+    QVERIFY(player->isVisible());
+    QTest::keyClick(player->player()->view()->focusProxy(), Qt::Key_Escape);
+    QTRY_COMPARE(player->parentWidget(), m_frame->strip()->hContainerWnd());
+    QTRY_COMPARE(m_frame->size(), QSize(801, 589));
+    QCOMPARE(player->size(), QSize(791, 550));
+    QVERIFY(!player->button("Eject_Tool_Pop")->Value());
+
+    // Pop out: a free window, the tab gone; closing it leaves the tabs alone.
+    QTest::mouseClick(player->button("Eject_Tool_Popping"), Qt::LeftButton);
+    QTRY_VERIFY(player->isWindow() && player->isVisible());
+    QCOMPARE(tabs->Count(), 2);
+    QVERIFY(player->poppedOut());
+    QVERIFY(player->button("Eject_Tool_Popping")->isHidden());
+    QPointer<FlashGame> popped(player);
+    QTest::mouseClick(player->button("web_close"), Qt::LeftButton);
+    QTRY_VERIFY(!popped);
+    QCOMPARE(tabs->Count(), 2);
+
+    // Closing a player in its tab selects the finder.
+    QTest::mouseClick(m_frame->myBox(), Qt::LeftButton, Qt::NoModifier, tileCentre(0));
+    QCOMPARE(tabs->Count(), 3);
+    auto* again = dynamic_cast<FlashGame*>(tabs->Item(2)->Form());
+    QTest::mouseClick(again->button("web_close"), Qt::LeftButton);
+    QTRY_COMPARE(tabs->Count(), 2);
+    QCOMPARE(m_frame->strip()->Selected(), 1);
 }
 
 void TestMainFrame::screenshots()

@@ -7,8 +7,8 @@
 // the usual name), with `siteBase` as the site when one is given.
 void UseAppFolder(const QString& folder, const QString& siteBase = QString());
 
-// A fresh application folder for one test: empty, or with the built skin linked in and
-// an empty "Jpgs" folder. It becomes the settings record's folder at once.
+// A fresh application folder for one test: empty, or with the built skin and player
+// linked in, the shipped movies and no games or thumbnails. It becomes the settings record's folder at once.
 class TemporaryAppFolder {
 public:
     enum class Skin { None, Built };
