@@ -1,7 +1,7 @@
 #include "site/SiteAssets.h"
 
+#include "site/GameMovies.h"
 #include "site/SitePaths.h"
-#include "site/SwfWriter.h"
 #include "site/ThumbnailPainter.h"
 
 SiteAssets::SiteAssets(const SiteCatalogue& catalogue)
@@ -10,11 +10,8 @@ SiteAssets::SiteAssets(const SiteCatalogue& catalogue)
         m_assets.insert(SitePaths::Thumbnail(game).toLower(), {"image/jpeg", ThumbnailPainter::Jpeg(game)});
         if (game.isWeb())
             continue;
-        SwfMovie movie;
-        movie.background = game.colour.lighter(140);
-        movie.ground = game.colour.darker(160);
-        movie.accent = QColor::fromHsv((game.colour.hsvHue() + 180) % 360, 200, 250);
-        m_assets.insert(SitePaths::Movie(game).toLower(), {"application/x-shockwave-flash", SwfWriter::Write(movie)});
+        m_assets.insert(SitePaths::Movie(game).toLower(),
+                        {"application/x-shockwave-flash", GameMovies::Write(GameMovies::For(game))});
     }
 }
 

@@ -50,17 +50,23 @@ bool WriteAll(const QString& skinFolder, QString* error)
         const QByteArray bytes = Encode(file, error);
         if (bytes.isEmpty())
             return false;
-        const QString path = QDir(skinFolder).filePath(file.path);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile existing(path);
-        if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
-            continue;
-        existing.close();
-        QFile out(path);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()) {
-            *error = QStringLiteral("%1: %2").arg(path, out.errorString());
+        if (!WriteIfChanged(QDir(skinFolder).filePath(file.path), bytes, error))
             return false;
-        }
+    }
+    return true;
+}
+
+bool WriteIfChanged(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+        return true;
+    existing.close();
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()) {
+        *error = QStringLiteral("%1: %2").arg(path, out.errorString());
+        return false;
     }
     return true;
 }

@@ -1,8 +1,10 @@
 // Writes the default skin into the application folder.
 //   skin-generator <skin folder> [--contact-sheet <png file>]
 //   skin-generator --list          prints the table of skin files
+//   skin-generator --movies <games folder>   writes the shipped movies 1.swf and 2.swf
 
 #include "skin/ContactSheet.h"
+#include "skin/ShippedMovies.h"
 #include "skin/SkinGenerator.h"
 
 #include <QGuiApplication>
@@ -28,11 +30,17 @@ int main(int argc, char** argv)
         }
         return 0;
     }
+    QString error;
+    if (args.size() == 3 && args[1] == QLatin1String("--movies")) {
+        if (ShippedMovies::WriteAll(args[2], &error))
+            return 0;
+        err << "skin-generator: " << error << "\n";
+        return 1;
+    }
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--contact-sheet"))) {
-        err << "usage: skin-generator <skin folder> [--contact-sheet <png file>] | --list\n";
+        err << "usage: skin-generator <skin folder> [--contact-sheet <png file>] | --list | --movies <games folder>\n";
         return 2;
     }
-    QString error;
     if (!SkinGenerator::WriteAll(args[1], &error)) {
         err << "skin-generator: " << error << "\n";
         return 1;

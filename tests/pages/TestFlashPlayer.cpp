@@ -1,7 +1,7 @@
 // The Flash player control over Ruffle, loaded from the application folder, playing
 // real movies in a real web view.
 #include "pages/ShockwaveFlash.h"
-#include "site/SwfWriter.h"
+#include "tests/support/TestMovie.h"
 #include "web/WebProfile.h"
 
 #include <QFile>
@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
+
+namespace {
+const QColor Sky(120, 190, 240);
+}
 
 class TestFlashPlayer : public QObject {
     Q_OBJECT
@@ -19,7 +23,7 @@ private slots:
     void keepsProportionsOrStretches();
 
 private:
-    QString writeMovie(const QString& name, const SwfMovie& movie);
+    QString writeMovie(const QString& name, QSize stage);
     QImage grab(ShockwaveFlash& player);
 
     QTemporaryDir m_dir;
@@ -31,11 +35,11 @@ void TestFlashPlayer::initTestCase()
     m_profile = CreateNamedWebProfile(QStringLiteral("TestFlashPlayer"), this);
 }
 
-QString TestFlashPlayer::writeMovie(const QString& name, const SwfMovie& movie)
+QString TestFlashPlayer::writeMovie(const QString& name, QSize stage)
 {
     const QString path = m_dir.filePath(name);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(SwfWriter::Write(movie)) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(AnimatedTestMovie(stage, Sky)) < 0)
         return QString();
     return path;
 }
@@ -47,7 +51,7 @@ QImage TestFlashPlayer::grab(ShockwaveFlash& player)
 
 void TestFlashPlayer::playsAndAnimates()
 {
-    const QString movie = writeMovie(QStringLiteral("clouds.swf"), SwfMovie());
+    const QString movie = writeMovie(QStringLiteral("box.swf"), QSize(550, 400));
     QVERIFY(!movie.isEmpty());
     ShockwaveFlash player(m_profile, QStringLiteral(TAVOLIN_APP_DIR "/ruffle/player.html"));
     player.resize(550, 400);
@@ -57,7 +61,7 @@ void TestFlashPlayer::playsAndAnimates()
     player.LoadMovie(0, movie);
     QVERIFY(loaded.wait(20000));
     // The stage's sky colour shows, and the movie moves.
-    QTRY_VERIFY_WITH_TIMEOUT(grab(player).pixelColor(275, 30) == QColor(120, 190, 240), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(grab(player).pixelColor(10, 10) == Sky, 10000);
     const QImage first = grab(player);
     QTRY_VERIFY_WITH_TIMEOUT(grab(player) != first, 5000);
     // Paused, it stands still.
@@ -81,10 +85,7 @@ void TestFlashPlayer::keepsProportionsOrStretches()
     QFETCH(int, scaleMode);
     QFETCH(bool, bars);
     // A square movie in a wide control: kept in shape, it leaves bars at the sides.
-    SwfMovie square;
-    square.width = 300;
-    square.height = 300;
-    const QString movie = writeMovie(QStringLiteral("square.swf"), square);
+    const QString movie = writeMovie(QStringLiteral("square.swf"), QSize(300, 300));
     ShockwaveFlash player(m_profile, QStringLiteral(TAVOLIN_APP_DIR "/ruffle/player.html"));
     player.resize(600, 300);
     player.show();
@@ -93,7 +94,7 @@ void TestFlashPlayer::keepsProportionsOrStretches()
     player.LoadMovie(0, movie);
     QVERIFY(loaded.wait(20000));
     player.SetScaleMode(scaleMode);
-    const QColor sky = square.background;
+    const QColor sky = Sky;
     QTRY_VERIFY_WITH_TIMEOUT(grab(player).pixelColor(300, 10) == sky, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(grab(player).pixelColor(10, 10) != sky, bars, 5000);
     QCOMPARE(grab(player).pixelColor(590, 10) != sky, bars);

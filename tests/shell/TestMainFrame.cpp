@@ -9,7 +9,7 @@
 #include "shell/GlobalSettings.h"
 #include "shell/MainFrm.h"
 #include "shell/TavolinApp.h"
-#include "site/SwfWriter.h"
+#include "tests/support/TestMovie.h"
 #include "pages/FlashGame.h"
 #include "pages/ShockwaveFlash.h"
 #include "store/GameFileName.h"
@@ -455,11 +455,9 @@ void TestMainFrame::flashGamePlaysInItsTab()
 {
     // A square movie stored for a catalogued game.
     const QString name = QStringLiteral("云朵 飞行");
-    SwfMovie square;
-    square.width = 300;
-    square.height = 300;
+    const QColor sky(120, 190, 240);
     QFile movie(m_app->filePath("Games/" + GameFileName(name) + ".swf"));
-    QVERIFY(movie.open(QIODevice::WriteOnly) && movie.write(SwfWriter::Write(square)) > 0);
+    QVERIFY(movie.open(QIODevice::WriteOnly) && movie.write(AnimatedTestMovie(QSize(300, 300), sky)) > 0);
     movie.close();
     QVERIFY(Catalogue::AddSavedFlashGame(name, QStringLiteral("用方向键移动。"), m_siteBase));
     m_frame->myBox()->LoadGameList(Catalogue::GameList::OnLoad);
@@ -483,7 +481,6 @@ void TestMainFrame::flashGamePlaysInItsTab()
     QVERIFY(refusals.isEmpty());
 
     // Fit: a square movie in the wide area keeps its shape, with bars at the sides.
-    const QColor sky = square.background;
     QTRY_COMPARE_WITH_TIMEOUT(movieArea().pixelColor(4, 10), sky, 10000);
     QTest::mouseClick(player->button("Eject_Tool_Filling"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(movieArea().pixelColor(4, 10) != sky, 5000);
