@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -65,6 +66,24 @@ private:
     int m_rightCap = 0;
 };
 
+} // namespace
+
+ClickablePicture::ClickablePicture(const QPixmap& picture, QWidget* parent)
+    : QLabel(parent)
+{
+    setPixmap(picture);
+    setCursor(Qt::ArrowCursor);
+    adjustSize();
+}
+
+void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+namespace {
+
 QRegion roundedRegion(QSize size)
 {
     QPainterPath path;
@@ -110,6 +129,12 @@ FlashGame::FlashGame(QWebEngineProfile* profile, QWidget* parent)
     m_stripLeft = new QLabel(m_strip);
     m_stripLeft->setPixmap(skin(QStringLiteral("Eject_ToolBg_L.bmp")));
     m_stripLeft->adjustSize();
+    // The decoration carries the game's name.
+    auto* nameLabel = new QLabel(m_stripLeft);
+    nameLabel->setObjectName(QStringLiteral("gameName"));
+    nameLabel->setAlignment(Qt::AlignCenter);
+    nameLabel->setStyleSheet(QStringLiteral("color: #1f5f99; font-weight: bold;"));
+    nameLabel->setGeometry(m_stripLeft->rect().adjusted(8, 0, -8, 0));
     struct Tool {
         const char* name;
         const char* tip;
@@ -139,12 +164,13 @@ FlashGame::FlashGame(QWebEngineProfile* profile, QWidget* parent)
     caption->move(12, 8);
     caption->adjustSize();
     m_guide = new KeyGuideView(m_guidePanel);
-    iButton* up = makeButton(m_guidePanel, QStringLiteral("PicUp"));
-    iButton* down = makeButton(m_guidePanel, QStringLiteral("PicDown"));
-    up->setBackPicture(skin(QStringLiteral("Eject_Tool_Up.bmp")));
-    down->setBackPicture(skin(QStringLiteral("Eject_Tool_Down.bmp")));
-    connect(up, &iButton::Click, this, [this] { m_guide->scrollBy(0, -KeyGuideView::ScrollStep); });
-    connect(down, &iButton::Click, this, [this] { m_guide->scrollBy(0, KeyGuideView::ScrollStep); });
+    // The scroll arrows are plain pictures that answer a click.
+    m_scrollUp = new ClickablePicture(skin(QStringLiteral("Eject_Tool_Up.bmp")), m_guidePanel);
+    m_scrollDown = new ClickablePicture(skin(QStringLiteral("Eject_Tool_Down.bmp")), m_guidePanel);
+    m_scrollUp->setObjectName(QStringLiteral("PicUp"));
+    m_scrollDown->setObjectName(QStringLiteral("PicDown"));
+    connect(m_scrollUp, &ClickablePicture::clicked, this, [this] { m_guide->scrollBy(0, -KeyGuideView::ScrollStep); });
+    connect(m_scrollDown, &ClickablePicture::clicked, this, [this] { m_guide->scrollBy(0, KeyGuideView::ScrollStep); });
     makeButton(m_guidePanel, QStringLiteral("Eject_Tool_Trigger"));
     m_guidePanel->hide();
     connect(button(QStringLiteral("Eject_Tool_Closed")), &iButton::Click, this, [this] {
@@ -203,6 +229,8 @@ void FlashGame::URL(const QString& name, const QString& introduction, const QStr
     if (QWidget* host = m_tabStrip ? m_tabStrip->hParent() : nullptr)
         setWindowIcon(host->window()->windowIcon());
     m_title->setCaption(name);
+    if (auto* nameLabel = m_stripLeft->findChild<QLabel*>(QStringLiteral("gameName")))
+        nameLabel->setText(nameLabel->fontMetrics().elidedText(name, Qt::ElideRight, nameLabel->width()));
     m_poppedOut = false;
     const QString games = Settings().AppPath + QStringLiteral("Games/");
     m_storedMovie = games + GameFileName(name) + QStringLiteral(".swf");
@@ -397,7 +425,7 @@ void FlashGame::applyLayout()
     static_cast<StripPanel*>(m_strip)->setRightCap(layout.rightCap - layout.strip.left());
     static_cast<StripPanel*>(m_guidePanel)->setRightCap(layout.rightCap - layout.strip.left());
     // The tools in a row after the strip's decoration, the guide's parts across its panel.
-    int x = m_stripLeft->width() + 6;
+    int x = m_stripLeft->width() + 12;
     for (const char* name : {"Eject_Tool_Replay", "Eject_Tool_Favorite", "Eject_Tool_Filling", "Eject_Tool_Pop",
                              "Eject_Tool_Popping", "Eject_Tool_Closed"}) {
         iButton* tool = button(QString::fromLatin1(name));
@@ -406,15 +434,16 @@ void FlashGame::applyLayout()
         tool->move(x, (layout.strip.height() - tool->height()) / 2);
         x += tool->width() + 4;
     }
-    m_stripLeft->move(0, (layout.strip.height() - m_stripLeft->height()) / 2);
+    m_stripLeft->move(4, (layout.strip.height() - m_stripLeft->height()) / 2);
     const QWidget* caption = m_guidePanel->findChild<QWidget*>(QStringLiteral("guideCaption"));
     const int guideLeft = caption->geometry().right() + 6;
-    m_guide->setGeometry(guideLeft, 4, std::max(0, layout.guideWidth), layout.strip.height() - 8);
     const int scrollLeft = layout.scrollLeft - layout.strip.left();
-    iButton* up = button(QStringLiteral("PicUp"));
-    iButton* down = button(QStringLiteral("PicDown"));
-    up->move(scrollLeft, layout.strip.height() / 2 - up->height());
-    down->move(scrollLeft, layout.strip.height() / 2);
+    m_guide->setGeometry(guideLeft, 4, std::clamp(layout.guideWidth, 0, std::max(0, scrollLeft - 48 - guideLeft)),
+                         layout.strip.height() - 8);
+    QWidget* up = m_scrollUp;
+    QWidget* down = m_scrollDown;
+    up->move(scrollLeft, layout.strip.height() / 2 - up->height() - 1);
+    down->move(scrollLeft, layout.strip.height() / 2 + 1);
     iButton* trigger = button(QStringLiteral("Eject_Tool_Trigger"));
-    trigger->move(scrollLeft + up->width() + 6, (layout.strip.height() - trigger->height()) / 2);
+    trigger->move(scrollLeft - trigger->width() - 4, (layout.strip.height() - trigger->height()) / 2);
 }

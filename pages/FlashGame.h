@@ -3,6 +3,7 @@
 #include "pages/FlashGameLayout.h"
 #include "tabs/ITabForm.h"
 
+#include <QLabel>
 #include <QPixmap>
 #include <QPointer>
 #include <QRegion>
@@ -12,11 +13,23 @@
 
 class BForm;
 class KeyGuideView;
-class QLabel;
 class QWebEngineProfile;
 class ShockwaveFlash;
 class cSetStyle;
 class iButton;
+
+// A picture that answers a left click, like the guide's scroll arrows.
+class ClickablePicture : public QLabel {
+    Q_OBJECT
+public:
+    ClickablePicture(const QPixmap& picture, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
 
 // The Flash player window: one game in the player, with the tool strip below it
 // (replay, favourite, fit, full screen, pop out, guide) and, in its place on demand,
@@ -89,6 +102,8 @@ private:
     KeyGuideView* m_guide = nullptr;
     QLabel* m_stripLeft = nullptr;
     QLabel* m_stripRight = nullptr;
+    ClickablePicture* m_scrollUp = nullptr;
+    ClickablePicture* m_scrollDown = nullptr;
     QList<iButton*> m_buttons;
     std::unique_ptr<cSetStyle> m_style;
     IuTab* m_tabStrip = nullptr;

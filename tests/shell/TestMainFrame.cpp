@@ -132,8 +132,11 @@ QPoint TestMainFrame::tileCentre(int position) const
 void TestMainFrame::saveScreen(const QString& name)
 {
     const QString folder = qEnvironmentVariable("TAVOLIN_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
-        QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name));
+    if (folder.isEmpty())
+        return;
+    // What was just shown gets painted first.
+    QTest::qWait(400);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name));
 }
 
 void TestMainFrame::opensWithBothFixedTabs()
@@ -479,6 +482,7 @@ void TestMainFrame::flashGamePlaysInItsTab()
     const QImage first = movieArea();
     QTRY_VERIFY_WITH_TIMEOUT(movieArea() != first, 5000);
     QVERIFY(refusals.isEmpty());
+    saveScreen("player-tab.png");
 
     // Fit: a square movie in the wide area keeps its shape, with bars at the sides.
     QTRY_COMPARE_WITH_TIMEOUT(movieArea().pixelColor(4, 10), sky, 10000);
@@ -500,6 +504,7 @@ void TestMainFrame::flashGamePlaysInItsTab()
     // The guide panel replaces the strip and back.
     QTest::mouseClick(player->button("Eject_Tool_Closed"), Qt::LeftButton);
     QVERIFY(player->guidePanel()->isVisible());
+    saveScreen("player-guide.png");
     QTest::mouseClick(player->button("Eject_Tool_Trigger"), Qt::LeftButton);
     QVERIFY(!player->guidePanel()->isVisible());
 
