@@ -24,6 +24,8 @@ private slots:
 
 private:
     QString writeMovie(const QString& name, QSize stage);
+    // Shows `player` at `window` size playing a movie of `stage` size; true once it plays.
+    bool play(ShockwaveFlash& player, QSize window, QSize stage);
     QImage grab(ShockwaveFlash& player);
 
     QTemporaryDir m_dir;
@@ -44,6 +46,18 @@ QString TestFlashPlayer::writeMovie(const QString& name, QSize stage)
     return path;
 }
 
+bool TestFlashPlayer::play(ShockwaveFlash& player, QSize window, QSize stage)
+{
+    const QString movie = writeMovie(QStringLiteral("movie-%1x%2.swf").arg(stage.width()).arg(stage.height()), stage);
+    player.resize(window);
+    player.show();
+    if (movie.isEmpty() || !QTest::qWaitForWindowExposed(&player))
+        return false;
+    QSignalSpy loaded(&player, &ShockwaveFlash::movieLoaded);
+    player.LoadMovie(0, movie);
+    return loaded.wait(20000);
+}
+
 QImage TestFlashPlayer::grab(ShockwaveFlash& player)
 {
     return player.view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -51,15 +65,8 @@ QImage TestFlashPlayer::grab(ShockwaveFlash& player)
 
 void TestFlashPlayer::playsAndAnimates()
 {
-    const QString movie = writeMovie(QStringLiteral("box.swf"), QSize(550, 400));
-    QVERIFY(!movie.isEmpty());
     ShockwaveFlash player(m_profile, QStringLiteral(TAVOLIN_APP_DIR "/ruffle/player.html"));
-    player.resize(550, 400);
-    player.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&player));
-    QSignalSpy loaded(&player, &ShockwaveFlash::movieLoaded);
-    player.LoadMovie(0, movie);
-    QVERIFY(loaded.wait(20000));
+    QVERIFY(play(player, QSize(550, 400), QSize(550, 400)));
     // The stage's sky colour shows, and the movie moves.
     QTRY_VERIFY_WITH_TIMEOUT(grab(player).pixelColor(10, 10) == Sky, 10000);
     const QImage first = grab(player);
@@ -85,14 +92,8 @@ void TestFlashPlayer::keepsProportionsOrStretches()
     QFETCH(int, scaleMode);
     QFETCH(bool, bars);
     // A square movie in a wide control: kept in shape, it leaves bars at the sides.
-    const QString movie = writeMovie(QStringLiteral("square.swf"), QSize(300, 300));
     ShockwaveFlash player(m_profile, QStringLiteral(TAVOLIN_APP_DIR "/ruffle/player.html"));
-    player.resize(600, 300);
-    player.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&player));
-    QSignalSpy loaded(&player, &ShockwaveFlash::movieLoaded);
-    player.LoadMovie(0, movie);
-    QVERIFY(loaded.wait(20000));
+    QVERIFY(play(player, QSize(600, 300), QSize(300, 300)));
     player.SetScaleMode(scaleMode);
     const QColor sky = Sky;
     QTRY_VERIFY_WITH_TIMEOUT(grab(player).pixelColor(300, 10) == sky, 10000);
