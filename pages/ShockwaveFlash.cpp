@@ -3,6 +3,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -66,8 +68,6 @@ ShockwaveFlash::ShockwaveFlash(QWebEngineProfile* profile, const QString& player
     auto* page = new PlayerPage(
         profile, [this](const QString& kind, const QString& detail) { pageMessage(kind, detail); }, m_view);
     QWebEngineSettings* settings = page->settings();
-    // The local page streams games from the site, which sends no cross-origin headers.
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
@@ -108,7 +108,40 @@ void ShockwaveFlash::LoadMovie(int layer, const QString& address)
     if (layer != 0)
         return;
     m_movie = address;
-    run(QStringLiteral("tavolin.load(%1)").arg(jsString(MovieUrl(address).toString())));
+    if (m_streaming)
+        m_streaming->abort();
+    const QUrl url = MovieUrl(address);
+    if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"))
+        stream(url);
+    else
+        run(QStringLiteral("tavolin.load(%1)").arg(jsString(url.toString())));
+}
+
+void ShockwaveFlash::stream(const QUrl& url)
+{
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    QNetworkReply* reply = m_network->get(request);
+    m_streaming = reply;
+    const QString address = m_movie;
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
+        if (received > MaxStreamedBytes || total > MaxStreamedBytes)
+            reply->abort();
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, address] {
+        reply->deleteLater();
+        if (address != m_movie)
+            return; // another movie was asked for meanwhile
+        if (reply->error() != QNetworkReply::NoError) {
+            emit movieFailed(address, reply->errorString());
+            return;
+        }
+        const QString name = reply->url().fileName();
+        run(QStringLiteral("tavolin.loadData('%1', %2)")
+                .arg(QString::fromLatin1(reply->readAll().toBase64()), jsString(name)));
+    });
 }
 
 void ShockwaveFlash::SetPlaying(bool playing)

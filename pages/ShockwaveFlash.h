@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
+class QNetworkAccessManager;
+class QNetworkReply;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -15,8 +18,11 @@ public:
     // `playerPage` is the local page that hosts Ruffle.
     ShockwaveFlash(QWebEngineProfile* profile, const QString& playerPage, QWidget* parent = nullptr);
 
+    static constexpr qint64 MaxStreamedBytes = 64 << 20;
+
     // Replaces the movie of `layer` (only layer 0 exists) by the one at `address`: a
-    // file path or an http(s) or file address.
+    // file path or an http(s) or file address. A movie on a site is fetched by the
+    // program and handed to the player, at most MaxStreamedBytes of it.
     void LoadMovie(int layer, const QString& address);
     bool Playing() const { return m_playing; }
     void SetPlaying(bool playing);
@@ -41,9 +47,12 @@ signals:
 
 private:
     void run(const QString& script);
+    void stream(const QUrl& url);
     void pageMessage(const QString& kind, const QString& detail);
 
     QWebEngineView* m_view = nullptr;
+    QNetworkAccessManager* m_network = nullptr;
+    QPointer<QNetworkReply> m_streaming;
     QStringList m_pending;
     QString m_movie;
     bool m_ready = false;

@@ -23,6 +23,7 @@
 #include "tests/support/RealPrograms.h"
 #include "web/SitePage.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QMessageBox>
@@ -64,6 +65,7 @@ private slots:
     void secondStartRestoresTheFirst();
     void terminationQuitsLikeTheMenu();
     void flashGamePlaysInItsTab();
+    void streamedGamePlaysFromTheSiteWithTheKeys();
     void screenshots();
 
 private:
@@ -491,6 +493,13 @@ void TestMainFrame::flashGamePlaysInItsTab()
     QTest::mouseClick(player->button("Eject_Tool_Filling"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(movieArea().pixelColor(4, 10), sky, 5000);
 
+    // Replay: the shipped cue, then the stored game again.
+    QSignalSpy replayed(player->player(), &ShockwaveFlash::movieLoaded);
+    QTest::mouseClick(player->button("Eject_Tool_Replay"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(replayed.size() >= 2, 20000);
+    QVERIFY(replayed.at(0).at(0).toString().endsWith("Games/1.swf"));
+    QCOMPARE(replayed.at(1).at(0).toString(), m_app->filePath("Games/" + GameFileName(name) + ".swf"));
+
     // Favourite.
     QTest::mouseClick(player->button("Eject_Tool_Favorite"), Qt::LeftButton);
     QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
@@ -537,6 +546,37 @@ void TestMainFrame::flashGamePlaysInItsTab()
     QTest::mouseClick(again->button("web_close"), Qt::LeftButton);
     QTRY_COMPARE(tabs->Count(), 2);
     QCOMPARE(m_frame->strip()->Selected(), 1);
+}
+
+void TestMainFrame::streamedGamePlaysFromTheSiteWithTheKeys()
+{
+    // A keyboard game of the site, offered to be played from there and not stored.
+    const QString name = QStringLiteral("极速赛车手");
+    QVERIFY(Catalogue::AddStreamedFlashGame(name, m_siteBase + "tavolin/swf/105.swf?nosave", QString(),
+                                            m_siteBase + "tavolin/html/game/105.html"));
+    m_frame->myBox()->LoadGameList(Catalogue::GameList::OnLoad);
+    QVERIFY(!QFile::exists(m_app->filePath("Games/" + GameFileName(name) + ".swf")));
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame));
+    QTest::mouseClick(m_frame->myBox(), Qt::LeftButton, Qt::NoModifier, tileCentre(0));
+    auto* player = dynamic_cast<FlashGame*>(m_frame->strip()->TabItems()->Item(2)->Form());
+    QVERIFY(player);
+    QSignalSpy loaded(player->player(), &ShockwaveFlash::movieLoaded);
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && loaded.last().at(0).toString().endsWith("105.swf?nosave"), 20000);
+    const auto movieArea = [player] { return player->player()->view()->grab().toImage(); };
+    const QImage first = movieArea();
+    QTRY_VERIFY_WITH_TIMEOUT(movieArea() != first, 5000);
+    // The keys go to the movie at once, without a click on it.
+    QWebEngineView* view = player->player()->view();
+    QTRY_COMPARE(QApplication::focusWidget(), view->focusProxy());
+    auto active = std::make_shared<QString>();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            view->page()->runJavaScript("document.activeElement ? document.activeElement.tagName : ''",
+                                        [active](const QVariant& tag) { *active = tag.toString(); });
+            return *active == QLatin1String("RUFFLE-PLAYER");
+        }(),
+        5000);
 }
 
 void TestMainFrame::screenshots()
