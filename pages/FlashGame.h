@@ -55,12 +55,9 @@ public:
     static QString GameAddress(const QString& appFolder, const QString& siteHome, const QString& name,
                                const QString& address);
 
-    QString GameName() const { return m_gameName; }
     bool poppedOut() const { return m_poppedOut; }
-    bool isFullScreen() const { return m_fullScreen; }
     ShockwaveFlash* player() const { return m_player; }
     KeyGuideView* guide() const { return m_guide; }
-    QWidget* toolStrip() const { return m_strip; }
     QWidget* guidePanel() const { return m_guidePanel; }
     // The tool buttons by their control names ("Eject_Tool_Replay", "web_close", ...).
     iButton* button(const QString& name) const;
@@ -101,7 +98,6 @@ private:
     QWidget* m_guidePanel = nullptr;
     KeyGuideView* m_guide = nullptr;
     QLabel* m_stripLeft = nullptr;
-    QLabel* m_stripRight = nullptr;
     ClickablePicture* m_scrollUp = nullptr;
     ClickablePicture* m_scrollDown = nullptr;
     QList<iButton*> m_buttons;

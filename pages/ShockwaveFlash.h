@@ -34,9 +34,6 @@ public:
     void SetScaleMode(int mode);
 
     QWebEngineView* view() const { return m_view; }
-    // The address of the movie loaded last, as given.
-    QString movie() const { return m_movie; }
-    bool isReady() const { return m_ready; }
 
     // The address a movie's location stands for.
     static QUrl MovieUrl(const QString& address);
