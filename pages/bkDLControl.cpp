@@ -26,6 +26,7 @@ constexpr int MaxRedirects = 10;
 constexpr int StallTimeoutMs = 30000;
 constexpr qint64 ReportIntervalMs = 100;
 constexpr qint64 SpeedWindowMs = 1000;
+constexpr qint64 ReadBufferBytes = 4 << 20;
 
 struct Report {
     enum Kind { Progress, Error, Done } kind = Progress;
@@ -172,6 +173,8 @@ void Worker::send()
     m_samples.clear();
     m_samples.emplace_back(m_clock.elapsed(), m_written);
     m_reply = m_network->get(request);
+    // Bounded: when the disk is slower than the network, the network waits.
+    m_reply->setReadBufferSize(ReadBufferBytes);
     connect(m_reply, &QNetworkReply::readyRead, this, &Worker::readyRead);
     connect(m_reply, &QNetworkReply::finished, this, &Worker::finished);
 }
