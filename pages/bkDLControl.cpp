@@ -18,7 +18,6 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
-#include <memory>
 
 namespace {
 
