@@ -1,5 +1,7 @@
 #include "pages/ShockwaveFlash.h"
 
+#include "web/ProfileCookies.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -72,6 +74,9 @@ ShockwaveFlash::ShockwaveFlash(QWebEngineProfile* profile, const QString& player
     settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     m_view->setPage(page);
+    // Streamed movies come with the site session, like downloads; the profile's cookie
+    // mirror fills asynchronously, so it starts now rather than at the first stream.
+    ProfileCookies::Of(page->profile());
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -119,8 +124,10 @@ void ShockwaveFlash::LoadMovie(int layer, const QString& address)
 
 void ShockwaveFlash::stream(const QUrl& url)
 {
-    if (!m_network)
+    if (!m_network) {
         m_network = new QNetworkAccessManager(this);
+        m_network->setCookieJar(ProfileCookies::Of(m_view->page()->profile())->NewJar());
+    }
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = m_network->get(request);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
+class ProfileCookies;
 class QWebEngineProfile;
 
 // Fetches one file of the game site at a time into a folder, off the window's thread.
@@ -66,6 +68,7 @@ signals:
 
 private:
     class Transfer;
+    QPointer<ProfileCookies> m_cookies;
     Transfer* m_transfer = nullptr;
     QString m_sourceUrl;
     QString m_saveFolder;

@@ -1,6 +1,7 @@
 // The Flash player control over Ruffle, loaded from the application folder, playing
 // real movies in a real web view.
 #include "pages/ShockwaveFlash.h"
+#include "tests/pages/LoopbackHttpServer.h"
 #include "tests/support/TestMovie.h"
 #include "web/WebProfile.h"
 
@@ -8,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineCookieStore>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 namespace {
@@ -21,6 +24,7 @@ private slots:
     void playsAndAnimates();
     void keepsProportionsOrStretches_data();
     void keepsProportionsOrStretches();
+    void streamsWithTheSiteSession();
 
 private:
     QString writeMovie(const QString& name, QSize stage);
@@ -99,6 +103,46 @@ void TestFlashPlayer::keepsProportionsOrStretches()
     QTRY_VERIFY_WITH_TIMEOUT(grab(player).pixelColor(300, 10) == sky, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(grab(player).pixelColor(10, 10) != sky, bars, 5000);
     QCOMPARE(grab(player).pixelColor(590, 10) != sky, bars);
+}
+
+// A streamed movie for logged-in users only plays once the user logged in on the site.
+void TestFlashPlayer::streamsWithTheSiteSession()
+{
+    const QByteArray movie = AnimatedTestMovie(QSize(200, 150), Sky);
+    LoopbackHttpServer site([&movie](const LoopbackHttpServer::Request& request, LoopbackHttpServer::Connection& out) {
+        const auto answer = [&](const QByteArray& status, const QByteArray& headers, const QByteArray& body) {
+            out.send("HTTP/1.1 " + status + "\r\nConnection: close\r\nContent-Length: " + QByteArray::number(body.size())
+                     + "\r\n" + headers + "\r\n" + body);
+        };
+        if (request.target == "/login")
+            answer("200 OK", "Content-Type: text/html\r\nSet-Cookie: session=granted; Path=/\r\n", "<html>Welcome</html>");
+        else if (request.headers.value("cookie").contains("session=granted"))
+            answer("200 OK", "Content-Type: application/x-shockwave-flash\r\n", movie);
+        else
+            answer("403 Forbidden", "", "<html>Log in first</html>");
+    });
+    QVERIFY(site.port() != 0);
+    const QString address = site.base() + QStringLiteral("/members/game.swf?nosave");
+    ShockwaveFlash player(m_profile, QStringLiteral(TAVOLIN_APP_DIR "/ruffle/player.html"));
+    player.resize(400, 300);
+    player.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&player));
+    QSignalSpy failed(&player, &ShockwaveFlash::movieFailed);
+    player.LoadMovie(0, address);
+    QVERIFY(failed.wait(20000));
+
+    QSignalSpy cookieAdded(m_profile->cookieStore(), &QWebEngineCookieStore::cookieAdded);
+    QWebEngineView loginView;
+    loginView.setPage(new QWebEnginePage(m_profile, &loginView));
+    QSignalSpy pageLoaded(loginView.page(), &QWebEnginePage::loadFinished);
+    loginView.load(QUrl(site.base() + QStringLiteral("/login")));
+    QVERIFY(pageLoaded.wait(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(!cookieAdded.isEmpty(), 10000);
+
+    QSignalSpy loaded(&player, &ShockwaveFlash::movieLoaded);
+    player.LoadMovie(0, address);
+    QVERIFY(loaded.wait(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(grab(player).pixelColor(10, 10) == Sky, 10000);
 }
 
 QTEST_MAIN(TestFlashPlayer)

@@ -1,0 +1,176 @@
+// The download control against curl, fetching the same 200 MiB file from the same
+// loopback server in the same run: the control's throughput as a share of curl's, and
+// the longest stall of the window's event loop while the control transfers.
+#include "bench/BenchSupport.h"
+#include "pages/bkDLControl.h"
+#include "tests/pages/LoopbackHttpServer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 ChunkBytes = 1 << 20;
+constexpr int Chunks = 200;
+constexpr qint64 FileBytes = ChunkBytes * Chunks;
+constexpr int TickMs = 5;
+constexpr int Rounds = 5;
+constexpr int TransferLimitMs = 120000;
+
+void serveBigFile(const LoopbackHttpServer::Request&, LoopbackHttpServer::Connection& out)
+{
+    static const QByteArray chunk = [] {
+        QByteArray bytes(ChunkBytes, Qt::Uninitialized);
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            bytes[i] = char(i * 31 + i / 4099);
+        return bytes;
+    }();
+    if (!out.send("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\nContent-Length: "
+                  + QByteArray::number(FileBytes) + "\r\n\r\n"))
+        return;
+    for (int i = 0; i < Chunks && out.send(chunk); ++i) {
+    }
+}
+
+// A chain of 5 ms single shots on the window's thread: a tick that comes late shows how
+// long the event loop was kept from running.
+class StallMeter {
+public:
+    void start()
+    {
+        m_running = true;
+        m_worstNs = 0;
+        m_clock.start();
+        m_lastNs = 0;
+        next();
+    }
+    void stop() { m_running = false; }
+    double worstMs() const { return double(m_worstNs) / 1e6; }
+
+private:
+    void next()
+    {
+        QTimer::singleShot(TickMs, Qt::PreciseTimer, [this] {
+            if (!m_running)
+                return;
+            const qint64 now = m_clock.nsecsElapsed();
+            m_worstNs = std::max(m_worstNs, now - m_lastNs - qint64(TickMs) * 1000000);
+            m_lastNs = now;
+            next();
+        });
+    }
+
+    QElapsedTimer m_clock;
+    qint64 m_lastNs = 0;
+    qint64 m_worstNs = 0;
+    bool m_running = false;
+};
+
+// Milliseconds curl took to fetch `address` into `path`, or -1.
+double curlMs(const QString& address, const QString& path)
+{
+    QProcess curl;
+    QElapsedTimer clock;
+    clock.start();
+    curl.start(QStringLiteral("curl"), {QStringLiteral("-s"), QStringLiteral("-o"), path, address});
+    if (!curl.waitForFinished(TransferLimitMs) || curl.exitCode() != 0 || QFileInfo(path).size() != FileBytes)
+        return -1;
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+struct ControlRun {
+    double ms = -1;
+    double worstStallMs = 0;
+};
+
+ControlRun controlRun(const QString& address, const QString& folder)
+{
+    ControlRun run;
+    bkDLControl control;
+    bool done = false;
+    QObject::connect(&control, &bkDLControl::DownloadDone, [&](qint64 count) { done = count == FileBytes; });
+    QObject::connect(&control, &bkDLControl::DownloadError, [&] { done = true; });
+    control.SetSourceUrl(address);
+    control.SetSaveFolder(folder);
+    StallMeter meter;
+    meter.start();
+    QElapsedTimer clock;
+    clock.start();
+    control.StartDownload();
+    const bool ended = QTest::qWaitFor([&] { return done; }, TransferLimitMs);
+    const double ms = double(clock.nsecsElapsed()) / 1e6;
+    meter.stop();
+    run.worstStallMs = meter.worstMs();
+    if (ended && QFileInfo(QDir(folder).filePath(QStringLiteral("200.bin"))).size() == FileBytes)
+        run.ms = ms;
+    return run;
+}
+
+void ControlAgainstCurl(benchmark::State& state)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("curl")).isEmpty()) {
+        state.SkipWithError("curl is not installed");
+        return;
+    }
+    LoopbackHttpServer server(serveBigFile);
+    QTemporaryDir folder;
+    if (server.port() == 0 || !folder.isValid()) {
+        state.SkipWithError("no loopback server or no folder");
+        return;
+    }
+    const QString address = server.base() + QStringLiteral("/tavolin/big/200.bin");
+    const QString curlFile = folder.filePath(QStringLiteral("curl.bin"));
+    const QString controlFile = folder.filePath(QStringLiteral("200.bin"));
+    QWidget window;
+    window.resize(320, 200);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window did not show");
+        return;
+    }
+
+    for (auto _ : state) {
+        // Best of a few rounds each, alternating, so that neither side alone meets a
+        // busy moment of the shared machine.
+        double bestCurl = -1;
+        double bestControl = -1;
+        double worstStall = 0;
+        for (int round = 0; round < Rounds; ++round) {
+            const double curl = curlMs(address, curlFile);
+            const ControlRun control = controlRun(address, folder.path());
+            QFile::remove(curlFile);
+            QFile::remove(controlFile);
+            if (curl < 0 || control.ms < 0) {
+                state.SkipWithError("a transfer failed");
+                return;
+            }
+            bestCurl = bestCurl < 0 ? curl : std::min(bestCurl, curl);
+            bestControl = bestControl < 0 ? control.ms : std::min(bestControl, control.ms);
+            worstStall = std::max(worstStall, control.worstStallMs);
+        }
+        state.SetIterationTime(bestControl / 1000.0);
+        state.counters["control_ms"] = bestControl;
+        state.counters["curl_ms"] = bestCurl;
+        state.counters["control_MiB_per_s"] = FileBytes / 1048576.0 / (bestControl / 1000.0);
+        state.counters["curl_MiB_per_s"] = FileBytes / 1048576.0 / (bestCurl / 1000.0);
+        state.counters["throughput_ratio"] = bestCurl / bestControl;
+        state.counters["longest_stall_ms"] = worstStall;
+    }
+}
+BENCHMARK(ControlAgainstCurl)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return RunBenchmarks<QApplication>(argc, argv);
+}
