@@ -192,6 +192,9 @@ void MainGameUrl::buildPanel()
     m_wbDown = CreateSiteView(m_profile, m_picDown);
     m_wbDown->setObjectName(QStringLiteral("WBDown"));
     m_wbDown->setGeometry(AdvertisementRect);
+    // An advertisement that cannot be had leaves the panel plain, not an error page.
+    m_wbDown->hide();
+    connect(m_wbDown, &QWebEngineView::loadFinished, m_wbDown, &QWidget::setVisible);
 }
 
 void MainGameUrl::Initialize(IuTab* strip, const std::shared_ptr<CTabItem>& tab)
@@ -206,6 +209,7 @@ void MainGameUrl::GameUrl(const QString& address)
     m_wb->load(QUrl(address));
     m_picDown->hide();
     m_animation->setFileName(SkinPath(QStringLiteral("Loading.gif")));
+    m_wbDown->hide();
     m_wbDown->load(QUrl(AdDownUrl()));
     m_picDown->setPixmap(QPixmap(SkinPath(QStringLiteral("downbgcolor.gif"))));
 }
