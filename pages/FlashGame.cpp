@@ -4,13 +4,13 @@
 #include "controls/cSetStyle.h"
 #include "controls/iButton.h"
 #include "pages/CatalogueMessages.h"
+#include "pages/GameFiles.h"
 #include "pages/KeyGuideView.h"
 #include "pages/ShockwaveFlash.h"
 #include "shell/GlobalSettings.h"
 #include "shell/SiteAddresses.h"
 #include "shell/SkinPath.h"
 #include "store/Catalogue.h"
-#include "store/GameFileName.h"
 #include "tabs/CTabItems.h"
 #include "tabs/IuTab.h"
 
@@ -96,12 +96,7 @@ QRegion roundedRegion(QSize size)
 QString FlashGame::GameAddress(const QString& appFolder, const QString& siteHome, const QString& name,
                                const QString& address)
 {
-    if (address.isEmpty())
-        return appFolder + QStringLiteral("Games/") + GameFileName(name) + QStringLiteral(".swf");
-    if (address.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
-        || address.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
-        return address;
-    return siteHome + address;
+    return address.isEmpty() ? MovieFile(appFolder, name) : SiteAddress(address, siteHome);
 }
 
 FlashGame::FlashGame(QWebEngineProfile* profile, QWidget* parent)
@@ -232,8 +227,8 @@ void FlashGame::URL(const QString& name, const QString& introduction, const QStr
     if (auto* nameLabel = m_stripLeft->findChild<QLabel*>(QStringLiteral("gameName")))
         nameLabel->setText(nameLabel->fontMetrics().elidedText(name, Qt::ElideRight, nameLabel->width()));
     m_poppedOut = false;
-    const QString games = Settings().AppPath + QStringLiteral("Games/");
-    m_storedMovie = games + GameFileName(name) + QStringLiteral(".swf");
+    const QString games = MovieFolder(Settings().AppPath);
+    m_storedMovie = MovieFile(Settings().AppPath, name);
     m_player->SetPlaying(true);
     m_player->SetMenu(false);
     m_player->SetScaleMode(2);

@@ -5,7 +5,9 @@
 #include "controls/MdlMenu.h"
 #include "pages/CatalogueMessages.h"
 #include "pages/FlashGame.h"
+#include "pages/GameFiles.h"
 #include "pages/GameRunPlan.h"
+#include "pages/MainGameUrl.h"
 #include "pages/MyBoxPainter.h"
 #include "pages/TileComposer.h"
 #include "shell/GlobalSettings.h"
@@ -33,7 +35,7 @@ const QRect SpacePageRect(596, 8, 187, 512);
 // Looked up anew for every list: the folder may be made or renamed while the program runs.
 QString thumbnailFolder()
 {
-    return ResolveCaseInsensitive(Settings().AppPath, QStringLiteral("jpgs")) + QLatin1Char('/');
+    return ThumbnailFolder(Settings().AppPath);
 }
 
 } // namespace
@@ -219,10 +221,26 @@ void MainMe::carryOut(const GameRunStep& step)
         openPlayer(step);
         break;
     case GameRunStep::Kind::OpenDownloadPage:
-        // Until the program has its own game pages, the site's page opens in the desktop's browser.
-        QDesktopServices::openUrl(QUrl::fromUserInput(step.address));
+        openDownloadPage(step);
         break;
     }
+}
+
+void MainMe::openDownloadPage(const GameRunStep& step)
+{
+    if (!m_strip)
+        return;
+    if (step.address.isEmpty()) {
+        refuse(QStringLiteral("“%1”没有记下游戏介绍的网址。").arg(step.caption));
+        return;
+    }
+    auto* page = new MainGameUrl(m_profile, this);
+    connect(page, &MainGameUrl::refused, this, &MainMe::refused);
+    page->GameUrl(step.address);
+    CTabItems* tabs = m_strip->TabItems();
+    // Keyed by the game's name, so that the next request finds this tab.
+    tabs->Add(step.caption, page, step.caption);
+    selectTab(tabs->Count() - 1);
 }
 
 void MainMe::openPlayer(const GameRunStep& step)
@@ -232,7 +250,8 @@ void MainMe::openPlayer(const GameRunStep& step)
     auto* player = new FlashGame(m_profile);
     connect(player, &FlashGame::refused, this, &MainMe::refused);
     CTabItems* tabs = m_strip->TabItems();
-    if (!tabs->Add(step.caption, player)) {
+    // Keyed by the game's name, so that running it again selects this tab.
+    if (!tabs->Add(step.caption, player, step.caption)) {
         delete player;
         return;
     }

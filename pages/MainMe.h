@@ -72,6 +72,8 @@ private:
     void selectTab(int position);
     // A new player tab for a Flash game, selected.
     void openPlayer(const GameRunStep& step);
+    // A download page tab on the game's page, selected.
+    void openDownloadPage(const GameRunStep& step);
     int tabPosition(const QString& caption) const;
     // False, with the reason told to the user, when a write did not take effect.
     bool written(const QString& action, const Catalogue::Result& result);

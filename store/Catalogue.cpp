@@ -23,6 +23,13 @@ Result failed(int code)
     return {FailureOf(code), code, 0};
 }
 
+Result insert(const QString& sql)
+{
+    DatabaseCycle cycle;
+    const int code = cycle.exec(sql);
+    return code == 0 ? Result{Failure::None, 0, cycle.changes()} : failed(code);
+}
+
 // A write aimed at rows of one game: one that changes nothing did not happen either.
 Result runOnGame(const QString& sql)
 {
@@ -96,20 +103,20 @@ QList<GameRecord> FindGame(const QString& name)
     return rows;
 }
 
-bool AddSavedFlashGame(const QString& name, const QString& introduction, const QString& pageAddress)
+Result AddSavedFlashGame(const QString& name, const QString& introduction, const QString& pageAddress)
 {
-    return run(Statements::InsertSavedFlashGame(name, introduction, pageAddress));
+    return insert(Statements::InsertSavedFlashGame(name, introduction, pageAddress));
 }
 
-bool AddStreamedFlashGame(const QString& name, const QString& playAddress, const QString& introduction,
-                          const QString& pageAddress)
+Result AddStreamedFlashGame(const QString& name, const QString& playAddress, const QString& introduction,
+                            const QString& pageAddress)
 {
-    return run(Statements::InsertStreamedFlashGame(name, playAddress, introduction, pageAddress));
+    return insert(Statements::InsertStreamedFlashGame(name, playAddress, introduction, pageAddress));
 }
 
-bool AddWebGame(const QString& name, const QString& playAddress, const QString& pageAddress)
+Result AddWebGame(const QString& name, const QString& playAddress, const QString& pageAddress)
 {
-    return run(Statements::InsertWebGame(name, playAddress, pageAddress));
+    return insert(Statements::InsertWebGame(name, playAddress, pageAddress));
 }
 
 Result MarkFavourite(const QString& name) { return runOnGame(Statements::MarkFavourite(name)); }

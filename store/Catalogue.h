@@ -5,8 +5,8 @@
 #include <QStringList>
 
 // The operations of the local store, each one database cycle with one of the
-// system's statements. Inserts and settings return true when SQLite accepted the
-// statement; the writes on a game the user acts on say how they came out.
+// system's statements. Settings return true when SQLite accepted the statement;
+// every write on a game says how it came out.
 namespace Catalogue {
 
 // Why an operation did not take effect.
@@ -53,10 +53,10 @@ QStringList GameNames(GameList list);
 // Every row stored under `name`, in the order SQLite returns them.
 QList<GameRecord> FindGame(const QString& name);
 
-bool AddSavedFlashGame(const QString& name, const QString& introduction, const QString& pageAddress);
-bool AddStreamedFlashGame(const QString& name, const QString& playAddress, const QString& introduction,
-                          const QString& pageAddress);
-bool AddWebGame(const QString& name, const QString& playAddress, const QString& pageAddress);
+Result AddSavedFlashGame(const QString& name, const QString& introduction, const QString& pageAddress);
+Result AddStreamedFlashGame(const QString& name, const QString& playAddress, const QString& introduction,
+                            const QString& pageAddress);
+Result AddWebGame(const QString& name, const QString& playAddress, const QString& pageAddress);
 // Changes every row stored under `name`; no such row is a failure.
 Result MarkFavourite(const QString& name);
 Result UnmarkFavourite(const QString& name);

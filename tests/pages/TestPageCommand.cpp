@@ -1,4 +1,5 @@
 #include "pages/PageCommand.h"
+#include "pages/PageCommandBridge.h"
 
 #include <QTest>
 
@@ -7,6 +8,8 @@ class TestPageCommand : public QObject {
 private slots:
     void parses_data();
     void parses();
+    void bridgeTakesCommandsAndActsOnlyOnCompleteOnes_data();
+    void bridgeTakesCommandsAndActsOnlyOnCompleteOnes();
 };
 
 void TestPageCommand::parses_data()
@@ -46,6 +49,50 @@ void TestPageCommand::parses()
         QCOMPARE(command->word, word);
         QCOMPARE(command->fields, fields);
     }
+}
+
+using Outcome = PageCommandTable::Outcome;
+
+void TestPageCommand::bridgeTakesCommandsAndActsOnlyOnCompleteOnes_data()
+{
+    QTest::addColumn<QString>("href");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QString>("acted");
+    QTest::newRow("complete") << "javascript:CALL_API('FlashTable','a|b|c|d')" << true << Outcome::Done
+                              << "FlashTable:a,b,c,d";
+    QTest::newRow("more fields than needed") << "javascript:CALL_API('WebTable','a|b|c|d')" << true << Outcome::Done
+                                             << "WebTable:a,b,c,d";
+    QTest::newRow("empty last field counts") << "javascript:CALL_API('FlashTable','a|b|c|')" << true << Outcome::Done
+                                             << "FlashTable:a,b,c,";
+    QTest::newRow("one field short") << "javascript:CALL_API('FlashTable','a|b|c')" << true << Outcome::MissingFields
+                                     << "";
+    QTest::newRow("no argument piece") << "javascript:CALL_API('WebTable')" << true << Outcome::MissingFields << "";
+    QTest::newRow("other letter case") << "javascript:CALL_API('flashtable','a|b|c|d')" << true
+                                       << Outcome::UnknownWord << "";
+    QTest::newRow("plain link left alone") << "http://127.0.0.1:1/a.htm" << false << Outcome::Done << "";
+}
+
+void TestPageCommand::bridgeTakesCommandsAndActsOnlyOnCompleteOnes()
+{
+    QFETCH(QString, href);
+    QFETCH(bool, taken);
+    QFETCH(Outcome, outcome);
+    QFETCH(QString, acted);
+    QString done;
+    PageCommandTable table;
+    for (const auto& [word, count] : {std::pair{"FlashTable", 4}, std::pair{"WebTable", 3}}) {
+        table.add(QString::fromLatin1(word), count, [&done, word = QString::fromLatin1(word)](const QStringList& fields) {
+            done = word + QLatin1Char(':') + fields.join(QLatin1Char(','));
+        });
+    }
+    std::optional<Outcome> dispatched;
+    const auto handler = TakePageCommands([&](const PageCommand& command) { dispatched = table.dispatch(command); });
+    QCOMPARE(handler(LinkActivation{QString(), href, QUrl()}), taken);
+    QCOMPARE(dispatched.has_value(), taken);
+    if (taken)
+        QCOMPARE(*dispatched, outcome);
+    QCOMPARE(done, acted);
 }
 
 QTEST_APPLESS_MAIN(TestPageCommand)

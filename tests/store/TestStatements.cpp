@@ -284,6 +284,11 @@ void TestStatements::operationsThatDoNotTakeEffectSaySo_data()
         {"read-only file", "list", Failure::None},
         {"read-only file", "mark", Failure::ReadOnly},
         {"read-only file", "delete", Failure::ReadOnly},
+        {"sound", "insert", Failure::None},
+        {"another program writing", "insert", Failure::Locked},
+        {"locked", "insert", Failure::Locked},
+        {"not a database", "insert", Failure::Damaged},
+        {"read-only file", "insert", Failure::ReadOnly},
     };
     for (const auto& row : rows) {
         QTest::addRow("%s: %s", row.operation, row.condition)
@@ -339,6 +344,8 @@ void TestStatements::operationsThatDoNotTakeEffectSaySo()
         result = Catalogue::MarkFavourite("Game 1");
     } else if (operation == QLatin1String("unmark")) {
         result = Catalogue::UnmarkFavourite("Game 1");
+    } else if (operation == QLatin1String("insert")) {
+        result = Catalogue::AddWebGame("New game", "http://127.0.0.1:1/play", "http://127.0.0.1:1/page");
     } else {
         result = Catalogue::DeleteGame("Game 1");
     }
