@@ -6,6 +6,7 @@
 #include "web/SiteView.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -116,7 +117,8 @@ void MainGame::CmdSearch_Click()
 void MainGame::showPrompt()
 {
     QPalette palette = m_txtSearch->palette();
-    palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
+    // The desktop's grey for text, not the box's own palette, which typing made black.
+    palette.setColor(QPalette::Text, QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
     m_txtSearch->setPalette(palette);
     m_txtSearch->setText(SearchPrompt());
 }
