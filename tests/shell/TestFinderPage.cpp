@@ -1,0 +1,146 @@
+// The game finder tab against the bundled demo site: its bar, its search box and the
+// page commands of the site's lists, clicked as a person clicks them.
+#include "controls/iButton.h"
+#include "ipc/LocalTopic.h"
+#include "pages/MainGame.h"
+#include "shell/MainFrm.h"
+#include "shell/SitePathNames.h"
+#include "shell/TavolinApp.h"
+#include "tabs/uTab.h"
+#include "tests/support/AppFolder.h"
+#include "tests/support/RealPrograms.h"
+#include "tests/support/WebClicks.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrlQuery>
+#include <QWebEngineView>
+
+class TestFinderPage : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void categoryButtonsActLikeRadioButtons();
+    void searchTakesTheWordsAsTyped();
+
+private:
+    // A click on the page's blank heading takes the focus from the search box.
+    void clickAway() { QTest::mouseClick(m_finder->view()->focusProxy(), Qt::LeftButton, {}, QPoint(4, 4)); }
+    // Waits for the finder's view to finish loading an address whose path ends in `path`.
+    bool showsPage(const QString& path, int timeoutMs = 15000) const;
+
+    DemoSite m_site;
+    std::unique_ptr<TemporaryAppFolder> m_app;
+    std::unique_ptr<TavolinApp> m_tavolin;
+    MainFrm* m_frame = nullptr;
+    MainGame* m_finder = nullptr;
+};
+
+void TestFinderPage::initTestCase()
+{
+    QVERIFY2(m_site.start(), qPrintable(m_site.error()));
+}
+
+void TestFinderPage::init()
+{
+    m_app = std::make_unique<TemporaryAppFolder>(TemporaryAppFolder::Skin::Built, m_site.base());
+    QVERIFY(m_app->isValid());
+    SetTopicInstallation(m_app->path());
+    m_tavolin = std::make_unique<TavolinApp>();
+    m_frame = m_tavolin->frame();
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    // The search box takes the keyboard only in the active window.
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame));
+    m_frame->strip()->SetSelected(1);
+    m_finder = m_frame->finder();
+    QVERIFY(showsPage(QLatin1String(SitePathNames::FlashList)));
+}
+
+void TestFinderPage::cleanup()
+{
+    m_tavolin.reset();
+    m_frame = nullptr;
+    m_finder = nullptr;
+    m_app.reset();
+}
+
+bool TestFinderPage::showsPage(const QString& path, int timeoutMs) const
+{
+    return QTest::qWaitFor(
+        [&] {
+            return !m_finder->view()->page()->isLoading() && m_finder->view()->url().path().endsWith(path)
+                && m_finder->LastPageUrl() == m_finder->view()->url().toString();
+        },
+        timeoutMs);
+}
+
+void TestFinderPage::categoryButtonsActLikeRadioButtons()
+{
+    const auto locked = [this] {
+        QList<bool> states;
+        for (int i = 0; i < 4; ++i)
+            states.append(m_finder->categoryButton(i)->Locked());
+        return states;
+    };
+    QCOMPARE(locked(), QList<bool>({false, true, false, false}));
+    const struct {
+        int button;
+        const char* path;
+    } clicks[] = {{3, SitePathNames::HotRank}, {2, SitePathNames::GameWebList}, {0, SitePathNames::Feature}};
+    for (const auto& click : clicks) {
+        QTest::mouseClick(m_finder->categoryButton(click.button), Qt::LeftButton);
+        QVERIFY2(showsPage(QLatin1String(click.path)), click.path);
+        QList<bool> expected(4, false);
+        expected[click.button] = true;
+        QCOMPARE(locked(), expected);
+    }
+}
+
+void TestFinderPage::searchTakesTheWordsAsTyped()
+{
+    QLineEdit* box = m_finder->searchBox();
+    QCOMPARE(box->text(), MainGame::SearchPrompt());
+    const QColor grey = box->palette().color(QPalette::Text);
+
+    // The prompt and an empty box search nothing and show the prompt again.
+    QSignalSpy loads(m_finder->view(), &QWebEngineView::loadStarted);
+    QTest::mouseClick(m_finder->searchButton(), Qt::LeftButton);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTRY_COMPARE(box->text(), QString());
+    QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::black));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->text(), MainGame::SearchPrompt());
+    QCOMPARE(box->palette().color(QPalette::Text), grey);
+    QTest::qWait(300);
+    QCOMPARE(loads.count(), 0);
+
+    // Words typed and Enter: the site's search page for exactly those words.
+    clickAway();
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTRY_COMPARE(box->text(), QString());
+    // Chinese arrives from the input method as committed text.
+    QInputMethodEvent typed;
+    typed.setCommitString(QStringLiteral("熊猫 跑酷"));
+    QApplication::sendEvent(box, &typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(showsPage(QLatin1String(SitePathNames::Search)));
+    QCOMPARE(QUrlQuery(m_finder->view()->url()).queryItemValue(QLatin1String(SitePathNames::SearchKeyword),
+                                                                 QUrl::FullyDecoded),
+             QStringLiteral("熊猫 跑酷"));
+    QVERIFY(ElementCentre(m_finder->view(), QStringLiteral("a[href*=\"'openTable','熊猫跑酷|\"]")).has_value());
+    // A click in the box again leaves typed words alone.
+    clickAway();
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(box->text(), QStringLiteral("熊猫 跑酷"));
+}
+
+QTEST_MAIN(TestFinderPage)
+#include "TestFinderPage.moc"
