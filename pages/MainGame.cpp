@@ -1,8 +1,14 @@
 #include "pages/MainGame.h"
 
 #include "controls/iButton.h"
+#include "pages/MainGameUrl.h"
+#include "pages/MainMe.h"
+#include "shell/GlobalSettings.h"
 #include "shell/SiteAddresses.h"
 #include "shell/SkinPath.h"
+#include "store/Catalogue.h"
+#include "tabs/CTabItems.h"
+#include "tabs/IuTab.h"
 #include "web/SiteView.h"
 
 #include <QEvent>
@@ -45,8 +51,11 @@ QString MainGame::SearchPrompt()
     return QStringLiteral("搜索您想玩的游戏名称...");
 }
 
-MainGame::MainGame(QWebEngineProfile* profile, QWidget* parent)
+MainGame::MainGame(QWebEngineProfile* profile, MainMe* myBox, QWidget* parent)
     : QWidget(parent)
+    , m_profile(profile)
+    , m_myBox(myBox)
+    , m_webJob(profile)
 {
     setFixedSize(791, 550);
 
@@ -79,7 +88,14 @@ MainGame::MainGame(QWebEngineProfile* profile, QWidget* parent)
     m_btnSearch->move(SearchButtonAt);
     connect(m_btnSearch, &iButton::Click, this, &MainGame::CmdSearch_Click);
 
-    m_wb = CreateSiteView(profile, this);
+    m_commands.add(QStringLiteral("openTable"), 2, [this](const QStringList& f) { openTable(f); });
+    m_commands.add(QStringLiteral("WebTable"), GameJob::WebFields, [this](const QStringList& f) { webTable(f); });
+    connect(&m_webJob, &DownloadJob::finished, this, &MainGame::webGameFinished);
+    connect(&m_webJob, &DownloadJob::failed, this, [this](int, const QString& text) {
+        emit refused(QStringLiteral("“%1”的图标下载失败：%2").arg(m_webJob.job().name, text));
+    });
+
+    m_wb = CreateSiteView(profile, this, TakePageCommands([this](const PageCommand& command) { carryOut(command); }));
     m_wb->setGeometry(0, BarHeight, width(), height() - BarHeight);
     connect(m_wb, &QWebEngineView::loadFinished, this, [this] {
         const QString address = m_wb->url().toString();
@@ -94,6 +110,64 @@ MainGame::~MainGame() = default;
 void MainGame::Initialize(IuTab* strip, const std::shared_ptr<CTabItem>&)
 {
     m_strip = strip;
+}
+
+void MainGame::carryOut(const PageCommand& command)
+{
+    switch (m_commands.dispatch(command)) {
+    case PageCommandTable::Outcome::Done:
+        break;
+    case PageCommandTable::Outcome::UnknownWord:
+        emit refused(QStringLiteral("函数错误，请联系系统管理员"));
+        break;
+    case PageCommandTable::Outcome::MissingFields:
+        emit refused(m_commands.missingFieldsText(command));
+        break;
+    }
+}
+
+void MainGame::openTable(const QStringList& fields)
+{
+    if (!m_strip)
+        return;
+    const QString& caption = fields[0];
+    CTabItems* tabs = m_strip->TabItems();
+    const int position = tabs->FindItem(TabIndex(caption));
+    if (position >= 0) {
+        // The tab keeps its page; the address is not loaded again.
+        m_strip->SetSelected(position);
+        return;
+    }
+    auto* page = new MainGameUrl(m_profile, m_myBox);
+    connect(page, &MainGameUrl::refused, this, &MainGame::refused);
+    page->GameUrl(fields[1]);
+    if (!tabs->Add(caption, page, caption)) {
+        delete page;
+        return;
+    }
+    m_strip->SetSelected(tabs->Count() - 1);
+}
+
+void MainGame::webTable(const QStringList& fields)
+{
+    const QString& name = fields[0];
+    if (!Catalogue::FindGame(name).isEmpty()) {
+        if (m_myBox)
+            m_myBox->Image_Flash_Run(name);
+        return;
+    }
+    // The list's thumbnail is a site path, always below the site's home.
+    GameJob job = GameJob::FromWebCommand(fields, m_lastPageUrl, SiteHomeUrl());
+    job.thumbnailAddress = SiteHomeUrl() + fields[1];
+    m_webJob.start(job, Settings().AppPath);
+}
+
+void MainGame::webGameFinished(const FinishOutcome& outcome)
+{
+    if (!outcome.problems.isEmpty())
+        emit refused(outcome.problems.join(QLatin1Char('\n')));
+    if (outcome.catalogued && m_myBox)
+        m_myBox->Image_Flash_Add(m_webJob.job().name, QStringLiteral("1"));
 }
 
 void MainGame::selectCategory(int index)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/DownloadJob.h"
+#include "pages/PageCommandBridge.h"
 #include "tabs/ITabForm.h"
 
 #include <QWidget>
@@ -9,17 +11,20 @@
 class QLabel;
 class QLineEdit;
 class QWebEngineProfile;
+class MainMe;
 class QWebEngineView;
 class iButton;
 
 // The game finder page: the site's game lists in an embedded browser under a bar of
-// four category buttons and a search box.
+// four category buttons and a search box. Its links open a game's download page in a
+// tab ("openTable") or catalogue and run a web game ("WebTable").
 class MainGame : public QWidget, public ITabForm {
     Q_OBJECT
 public:
     static constexpr int BarHeight = 40;
 
-    explicit MainGame(QWebEngineProfile* profile, QWidget* parent = nullptr);
+    // `myBox` runs and lists the games this page catalogues; it may be null.
+    MainGame(QWebEngineProfile* profile, MainMe* myBox, QWidget* parent = nullptr);
     ~MainGame() override;
 
     QWidget* hwnd() override { return this; }
@@ -38,14 +43,27 @@ public:
     // The box's prompt, shown in grey while nothing was typed.
     static QString SearchPrompt();
 
+signals:
+    // Something the user should read: an unknown command, a failed web game.
+    void refused(const QString& message);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void carryOut(const PageCommand& command);
+    void openTable(const QStringList& fields);
+    void webTable(const QStringList& fields);
+    void webGameFinished(const FinishOutcome& outcome);
     void selectCategory(int index);
     void showPrompt();
 
+    QWebEngineProfile* m_profile;
+    MainMe* m_myBox;
     IuTab* m_strip = nullptr;
+    PageCommandTable m_commands;
+    // The web game job: the finder's own download control and the name it fetches for.
+    DownloadJob m_webJob;
     QLabel* m_picBtnBg = nullptr;
     QList<iButton*> m_categories;
     iButton* m_btnSearch = nullptr;

@@ -231,10 +231,7 @@ void MainGameUrl::carryOut(const PageCommand& command)
         emit refused(QStringLiteral("没有"));
         break;
     case PageCommandTable::Outcome::MissingFields:
-        emit refused(QStringLiteral("这个链接缺少游戏信息（“%1”需要 %2 项，只有 %3 项），无法执行。")
-                         .arg(command.word)
-                         .arg(m_commands.fieldCount(command.word))
-                         .arg(command.fields.size()));
+        emit refused(m_commands.missingFieldsText(command));
         break;
     }
 }
@@ -244,7 +241,7 @@ void MainGameUrl::flashTable(const QStringList& fields)
     const GameJob job = GameJob::FromFlashCommand(fields, m_pageUrl, SiteHomeUrl());
     const QList<Catalogue::GameRecord> rows = Catalogue::FindGame(job.name);
     if (!rows.isEmpty()) {
-        becomePlayer(job.name, job.introduction, rows.first().playAddress);
+        becomePlayer(job.name, job.introduction, rows.last().playAddress);
         return;
     }
     startFlashJob(job);

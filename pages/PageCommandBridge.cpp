@@ -37,3 +37,11 @@ SitePage::NewWindowHandler TakePageCommands(std::function<void(const PageCommand
         return true;
     };
 }
+
+QString PageCommandTable::missingFieldsText(const PageCommand& command) const
+{
+    return QStringLiteral("这个链接缺少游戏信息（“%1”需要 %2 项，只有 %3 项），无法执行。")
+        .arg(command.word)
+        .arg(fieldCount(command.word))
+        .arg(command.fields.size());
+}

@@ -19,6 +19,8 @@ public:
     Outcome dispatch(const PageCommand& command) const;
     // How many fields `word` needs; -1 for a word the table does not know.
     int fieldCount(const QString& word) const;
+    // What the user is told of a command that came with too few fields.
+    QString missingFieldsText(const PageCommand& command) const;
 
 private:
     struct Row {

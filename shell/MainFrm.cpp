@@ -95,7 +95,7 @@ void MainFrm::buildStrip()
     });
 
     m_myBox = new MainMe(m_app.webProfile());
-    m_finder = new MainGame(m_app.webProfile());
+    m_finder = new MainGame(m_app.webProfile(), m_myBox);
     CTabItems* tabs = m_strip->TabItems();
     tabs->Add(QStringLiteral("我的盒子"), m_myBox);
     tabs->Add(QStringLiteral("找游戏"), m_finder);
@@ -105,6 +105,7 @@ void MainFrm::buildStrip()
     }
     m_strip->LockReDraw(false);
     connect(m_myBox, &MainMe::refused, this, &MainFrm::showNotice);
+    connect(m_finder, &MainGame::refused, this, &MainFrm::showNotice);
     connect(m_myBox, &MainMe::webGameRequested, &m_app.gameBrowser(), &CorvaneLink::open);
     connect(&m_app.gameBrowser(), &CorvaneLink::failed, this, &MainFrm::showNotice);
 }

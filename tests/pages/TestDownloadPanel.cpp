@@ -9,6 +9,7 @@
 #include "tests/pages/LoopbackHttpServer.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/FilledImage.h"
+#include "tests/support/WebClicks.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -90,13 +91,7 @@ void TestDownloadPanel::failedTransferIsToldAndRetriedAndPauseHoldsIt()
     auto* bar = page.findChild<ProgressBar*>("ProgressBar1");
     QSignalSpy refusals(&page, &MainGameUrl::refused);
 
-    auto answer = std::make_shared<std::optional<QVariant>>();
-    page.view()->page()->runJavaScript(
-        "(function(){var r=document.getElementById('go').getBoundingClientRect();return [r.left+5,r.top+5];})()",
-        [answer](const QVariant& v) { *answer = v; });
-    QTRY_VERIFY(answer->has_value());
-    const QVariantList at = answer->value().toList();
-    QTest::mouseClick(page.view()->focusProxy(), Qt::LeftButton, Qt::NoModifier, QPoint(at[0].toInt(), at[1].toInt()));
+    QVERIFY(ClickElement(page.view(), QStringLiteral("#go")));
 
     // The site has no movie yet: the panel says so and offers another try; nothing is
     // catalogued and no file is left.

@@ -17,6 +17,7 @@
 #include "tabs/uTab.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/RealPrograms.h"
+#include "tests/support/WebClicks.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,19 +40,6 @@ struct SiteGameOnPage {
 
 const SiteGameOnPage SavedGame{QStringLiteral("熊猫跑酷"), 102};
 const SiteGameOnPage StreamedGame{QStringLiteral("极速赛车手"), 105};
-
-// The centre of the first element matching `selector`, in the view's coordinates;
-// empty until the page shows it.
-QVariantList elementCentre(QWebEngineView* view, const QString& selector)
-{
-    auto answer = std::make_shared<std::optional<QVariant>>();
-    view->page()->runJavaScript(
-        QStringLiteral("(function(){var e=document.querySelector(%1);if(!e)return null;"
-                       "var r=e.getBoundingClientRect();return [r.left+r.width/2,r.top+r.height/2];})()")
-            .arg(QLatin1Char('"') + QString(selector).replace(QLatin1Char('"'), QLatin1String("\\\"")) + QLatin1Char('"')),
-        [answer](const QVariant& v) { *answer = v; });
-    return QTest::qWaitFor([&] { return answer->has_value(); }, 5000) ? answer->value().toList() : QVariantList();
-}
 
 } // namespace
 
@@ -133,11 +121,7 @@ void TestDownloadPage::waitForGamePage(MainGameUrl* page, int id)
 
 void TestDownloadPage::clickDownloadLink(MainGameUrl* page)
 {
-    QVariantList centre;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (centre = elementCentre(page->view(), "a[href^=\"javascript:CALL_API('FlashTable'\"]")).size() == 2, 15000);
-    QTest::mouseClick(page->view()->focusProxy(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(centre[0].toInt(), centre[1].toInt()));
+    QVERIFY(ClickElement(page->view(), "a[href^=\"javascript:CALL_API('FlashTable'\"]"));
 }
 
 void TestDownloadPage::flashGameIsFetchedCataloguedAndPlayedInItsTab()

@@ -3,9 +3,16 @@
 #include "controls/iButton.h"
 #include "ipc/LocalTopic.h"
 #include "pages/MainGame.h"
+#include "pages/MainGameUrl.h"
+#include "pages/MainMe.h"
+#include "pages/GameFiles.h"
+#include "shell/GlobalSettings.h"
 #include "shell/MainFrm.h"
 #include "shell/SitePathNames.h"
 #include "shell/TavolinApp.h"
+#include "store/Catalogue.h"
+#include "tabs/CTabItem.h"
+#include "tabs/CTabItems.h"
 #include "tabs/uTab.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/RealPrograms.h"
@@ -13,7 +20,9 @@
 
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrlQuery>
@@ -28,6 +37,10 @@ private slots:
 
     void categoryButtonsActLikeRadioButtons();
     void searchTakesTheWordsAsTyped();
+    void gameLinkOpensOneDownloadTab_data();
+    void gameLinkOpensOneDownloadTab();
+    void webGameIsCataloguedWithTheListPage();
+    void unknownCommandIsRefused();
 
 private:
     // A click on the page's blank heading takes the focus from the search box.
@@ -140,6 +153,91 @@ void TestFinderPage::searchTakesTheWordsAsTyped()
     clickAway();
     QTest::mouseClick(box, Qt::LeftButton);
     QCOMPARE(box->text(), QStringLiteral("熊猫 跑酷"));
+}
+
+void TestFinderPage::gameLinkOpensOneDownloadTab_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QString>("listPath");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("flash list") << 1 << QString::fromLatin1(SitePathNames::FlashList) << QStringLiteral("熊猫跑酷");
+    // The featured list sits in the page's first frame.
+    QTest::newRow("link in a frame") << 0 << QString::fromLatin1(SitePathNames::Feature) << QStringLiteral("花园保卫战");
+}
+
+void TestFinderPage::gameLinkOpensOneDownloadTab()
+{
+    QFETCH(int, category);
+    QFETCH(QString, listPath);
+    QFETCH(QString, name);
+    if (category != 1) {
+        QTest::mouseClick(m_finder->categoryButton(category), Qt::LeftButton);
+        QVERIFY(showsPage(listPath));
+    }
+    CTabItems* tabs = m_frame->strip()->TabItems();
+    const QString link = QStringLiteral("a[href*=\"'openTable','%1|\"]").arg(name);
+    QVERIFY(ClickElement(m_finder->view(), link));
+    QTRY_COMPARE(tabs->Count(), 3);
+    QCOMPARE(m_frame->strip()->Selected(), 2);
+    auto* page = dynamic_cast<MainGameUrl*>(tabs->Item(2)->Form());
+    QVERIFY(page);
+    QVERIFY(page->URL().startsWith(m_site.base()));
+    QVERIFY(page->URL().endsWith(QStringLiteral(".html")));
+
+    // Back on the finder, the same link selects that tab and opens nothing new.
+    m_frame->strip()->SetSelected(1);
+    QVERIFY(ClickElement(m_finder->view(), link));
+    QTRY_COMPARE(m_frame->strip()->Selected(), 2);
+    QTest::qWait(300);
+    QCOMPARE(tabs->Count(), 3);
+}
+
+void TestFinderPage::webGameIsCataloguedWithTheListPage()
+{
+    QTest::mouseClick(m_finder->categoryButton(2), Qt::LeftButton);
+    QVERIFY(showsPage(QLatin1String(SitePathNames::GameWebList)));
+    const QString listPage = m_finder->view()->url().toString();
+    QSignalSpy handedOver(m_frame->myBox(), &MainMe::webGameRequested);
+    QVERIFY(ClickElement(m_finder->view(), QStringLiteral("a.btn[href*=\"'WebTable'\"]")));
+
+    QTRY_COMPARE_WITH_TIMEOUT(handedOver.count(), 1, 15000);
+    const QString address = handedOver[0][0].toString();
+    const QStringList names = Catalogue::GameNames(Catalogue::GameList::OnLoad);
+    QCOMPARE(names.size(), 1);
+    const QList<Catalogue::GameRecord> rows = Catalogue::FindGame(names[0]);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].type, 2);
+    QCOMPARE(rows[0].playAddress, address);
+    QCOMPARE(rows[0].pageAddress, listPage);
+    QVERIFY(QFile::exists(ThumbnailFile(Settings().AppPath, names[0])));
+
+    // Catalogued now: the same link runs it without fetching anything.
+    QVERIFY(ClickElement(m_finder->view(), QStringLiteral("a.btn[href*=\"'WebTable','%1|\"]").arg(names[0])));
+    QTRY_COMPARE(handedOver.count(), 2);
+    QCOMPARE(Catalogue::FindGame(names[0]).size(), 1);
+}
+
+void TestFinderPage::unknownCommandIsRefused()
+{
+    // A link the site wrote with a word this page does not know, and one without fields.
+    m_finder->view()->page()->runJavaScript(QStringLiteral(
+        "for (const [id, href] of [['odd', \"javascript:CALL_API('flashTable','a|b|c|d')\"],"
+        "                         ['short', \"javascript:CALL_API('openTable')\"]]) {"
+        "  const a = document.createElement('a'); a.id = id; a.href = href; a.target = '_blank';"
+        "  a.textContent = id; a.style = 'position:fixed;top:60px;left:' + (id == 'odd' ? 60 : 160) + 'px';"
+        "  document.body.append(a); }"));
+    for (const QString& id : {QStringLiteral("odd"), QStringLiteral("short")}) {
+        QVERIFY(ClickElement(m_finder->view(), QLatin1Char('#') + id));
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY((box = m_frame->findChild<QMessageBox*>()) != nullptr);
+        if (id == QLatin1String("odd"))
+            QCOMPARE(box->text(), QStringLiteral("函数错误，请联系系统管理员"));
+        else
+            QVERIFY(box->text().contains(QStringLiteral("openTable")));
+        box->accept();
+        QTRY_VERIFY(!m_frame->findChild<QMessageBox*>());
+    }
+    QCOMPARE(m_frame->strip()->TabItems()->Count(), 2);
 }
 
 QTEST_MAIN(TestFinderPage)
