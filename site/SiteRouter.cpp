@@ -2,6 +2,7 @@
 
 #include "shell/SitePathNames.h"
 
+#include "site/BigFile.h"
 #include "site/SitePages.h"
 #include "site/SiteStyle.h"
 #include "site/WebGamePage.h"
@@ -64,6 +65,7 @@ HttpResponse SiteRouter::respond(const HttpRequest& request)
     static const QRegularExpression flashList(QStringLiteral("^/tavolin/html/topleft/([0-9]{1,3})\\.html$"));
     static const QRegularExpression gamePage(QStringLiteral("^/tavolin/html/game/([0-9]{1,6})\\.html$"));
     static const QRegularExpression webGame(QStringLiteral("^/tavolin/web/([0-9]{1,6})/(index\\.html)?$"));
+    static const QRegularExpression bigFile(QStringLiteral("^/tavolin/big/([0-9]{1,4})\\.bin$"));
 
     const QString path = request.path.toLower();
     const SitePages pages(m_catalogue, siteBaseFor(request));
@@ -108,9 +110,14 @@ HttpResponse SiteRouter::respond(const HttpRequest& request)
     if (const SiteGame* game = m_catalogue.find(numberIn(path, webGame)); game && game->isWeb())
         return page(WebGamePage::Build(*game));
     if (const SiteAssets::Asset* asset = m_assets.find(path)) {
-        HttpResponse file = HttpResponse::Bytes(asset->type, asset->bytes);
+        HttpResponse file = HttpResponse::StoredFile(asset->type, asset->bytes);
         file.headers.append(std::pair<QByteArray, QByteArray>("Cache-Control", "max-age=3600"));
         return file;
+    }
+    if (const int mebibytes = numberIn(path, bigFile); mebibytes >= 1 && mebibytes <= BigFile::MaxMebibytes) {
+        HttpResponse big = HttpResponse::MadeFile("application/octet-stream", BigFile::Length(mebibytes), BigFile::Read);
+        big.headers.append(std::pair<QByteArray, QByteArray>("Cache-Control", "no-store"));
+        return big;
     }
     return HttpResponse::Html(pages.notFound(), 404);
 }

@@ -2,7 +2,6 @@
 #include "shell/SiteAddresses.h"
 #include "site/AccountTable.h"
 #include "site/CommandLinks.h"
-#include "site/HttpRequestParser.h"
 #include "site/SiteAssets.h"
 #include "site/SiteCatalogue.h"
 #include "site/SitePages.h"
@@ -137,14 +136,11 @@ HttpResponse TestSiteRouting::fetch(const QString& address, const QByteArray& co
     QByteArray target = url.path(QUrl::FullyEncoded).toUtf8();
     if (url.hasQuery())
         target += '?' + url.query(QUrl::FullyEncoded).toUtf8();
-    QByteArray raw = "GET " + target + " HTTP/1.1\r\nHost: " + url.authority().toUtf8() + "\r\n";
+    QList<std::pair<QByteArray, QByteArray>> headers = {{"host", url.authority().toUtf8()}};
     if (!cookie.isEmpty())
-        raw += "Cookie: " + cookie + "\r\n";
-    raw += "\r\n";
-    HttpRequestParser parser;
-    if (parser.feed(raw) != HttpRequestParser::State::Complete)
-        return HttpResponse::Refusal(parser.failureStatus());
-    return m_router->respond(parser.request());
+        headers.append({"cookie", cookie});
+    const std::optional<HttpRequest> request = HttpRequest::FromTarget("GET", target, headers);
+    return request ? m_router->respond(*request) : HttpResponse::BadRequest();
 }
 
 void TestSiteRouting::servesEverySiteAddress_data()
@@ -203,6 +199,8 @@ void TestSiteRouting::unknownAddressesAreMissing_data()
     QTest::newRow("web game has no movie") << Base + QStringLiteral("tavolin/swf/131.swf");
     QTest::newRow("unknown service") << Base + QStringLiteral("/my/delete.php");
     QTest::newRow("thumbnail with another ending") << Base + QStringLiteral("tavolin/pic/101.png");
+    QTest::newRow("big file of nothing") << Base + QStringLiteral("tavolin/big/0.bin");
+    QTest::newRow("big file over a gibibyte") << Base + QStringLiteral("tavolin/big/1025.bin");
 }
 
 void TestSiteRouting::unknownAddressesAreMissing()
@@ -506,10 +504,10 @@ void TestSiteRouting::addressesFollowOnlyLoopbackHosts()
 {
     QFETCH(QString, host);
     QFETCH(QString, base);
-    QByteArray raw = "GET //tavolin/html/topleft/0.html HTTP/1.1\r\nHost: " + host.toUtf8() + "\r\n\r\n";
-    HttpRequestParser parser;
-    QCOMPARE(parser.feed(raw), HttpRequestParser::State::Complete);
-    const QString html = QString::fromUtf8(m_router->respond(parser.request()).body);
+    const std::optional<HttpRequest> request =
+        HttpRequest::FromTarget("GET", "//tavolin/html/topleft/0.html", {{"host", host.toUtf8()}});
+    QVERIFY(request);
+    const QString html = QString::fromUtf8(m_router->respond(*request).body);
     const auto anchors = commandAnchors(html);
     QVERIFY(!anchors.isEmpty());
     for (const auto& anchor : anchors)
