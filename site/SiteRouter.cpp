@@ -4,6 +4,7 @@
 
 #include "site/BigFile.h"
 #include "site/SitePages.h"
+#include "site/SitePaths.h"
 #include "site/SiteStyle.h"
 #include "site/WebGamePage.h"
 
@@ -111,8 +112,16 @@ HttpResponse SiteRouter::respond(const HttpRequest& request)
         return page(WebGamePage::Build(*game));
     if (const SiteAssets::Asset* asset = m_assets.find(path)) {
         HttpResponse file = HttpResponse::StoredFile(asset->type, asset->bytes);
+        if (asset->cutOff)
+            file.file->cutOffAt = asset->bytes.size() / 2;
         file.headers.append(std::pair<QByteArray, QByteArray>("Cache-Control", "max-age=3600"));
         return file;
+    }
+    if (const QString target = SitePaths::RedirectTarget(path); !target.isEmpty() && m_assets.find(target)) {
+        const QString location = SitePaths::Absolute(siteBaseFor(request), target);
+        HttpResponse response = HttpResponse::Html(QStringLiteral("<a href=\"%1\">%1</a>").arg(location), 302);
+        response.headers.append(std::pair<QByteArray, QByteArray>("Location", location.toUtf8()));
+        return response;
     }
     if (const int mebibytes = numberIn(path, bigFile); mebibytes >= 1 && mebibytes <= BigFile::MaxMebibytes) {
         HttpResponse big = HttpResponse::MadeFile("application/octet-stream", BigFile::Length(mebibytes), BigFile::Read);

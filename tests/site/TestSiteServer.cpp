@@ -189,7 +189,7 @@ void TestSiteServer::filesTravelAsAsked_data()
     QTest::addColumn<int>("maxMs");
 
     const QByteArray movie = "/tavolin/swf/102.swf";
-    const QByteArray thumbnail = "/tavolin/pic/101.jpg";
+    const QByteArray thumbnail = "/tavolin/pic/137.jpg";
     const qint64 MiB = 1 << 20;
     const int slow = 60000;
     QTest::newRow("whole movie") << false << QByteArray("GET") << movie << QByteArray() << 200 << movie << 0LL << -1LL
@@ -201,6 +201,17 @@ void TestSiteServer::filesTravelAsAsked_data()
                                                << 0 << slow;
     QTest::newRow("movie, head only") << false << QByteArray("HEAD") << movie << QByteArray() << 200 << movie << 0LL
                                       << 0LL << -1LL << false << QByteArray() << 0 << slow;
+    QTest::newRow("movie cut off") << false << QByteArray("GET") << QByteArray("/tavolin/swf/139.swf") << QByteArray()
+                                   << 200 << QByteArray("/tavolin/swf/139.swf") << 0LL << -1LL << -1LL << true
+                                   << QByteArray() << 0 << slow;
+    QTest::newRow("movie missing") << false << QByteArray("GET") << QByteArray("/tavolin/swf/138.swf") << QByteArray()
+                                   << 404 << QByteArray() << 0LL << -1LL << -1LL << false << QByteArray() << 0 << slow;
+    QTest::newRow("movie redirected") << false << QByteArray("GET") << QByteArray("/tavolin/go/swf/140.swf")
+                                      << QByteArray() << 302 << QByteArray() << 0LL << -1LL << -1LL << false
+                                      << QByteArray("/tavolin/swf/140.swf") << 0 << slow;
+    QTest::newRow("thumbnail redirected") << false << QByteArray("GET") << QByteArray("/tavolin/go/pic/140.jpg")
+                                          << QByteArray() << 302 << QByteArray() << 0LL << -1LL << -1LL << false
+                                          << QByteArray("/tavolin/pic/140.jpg") << 0 << slow;
     QTest::newRow("big file, whole") << false << QByteArray("GET") << QByteArray("/tavolin/big/2.bin") << QByteArray()
                                      << 200 << QByteArray("big") << 0LL << 2 * MiB << 2 * MiB << false << QByteArray()
                                      << 0 << slow;
