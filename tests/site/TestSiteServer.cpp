@@ -16,6 +16,7 @@ class TestSiteServer : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void programServesPagesOnAPickedPort_data();
     void programServesPagesOnAPickedPort();
     void takenPortIsRefused();
     void oneConnectionAnswersInTurn();
@@ -113,22 +114,35 @@ void TestSiteServer::initTestCase()
              qPrintable(m_throttled.error()));
 }
 
+void TestSiteServer::programServesPagesOnAPickedPort_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("flash list") << "/tavolin/html/topleft/0.html" << "javascript:CALL_API('openTable','";
+    // The launcher appends the search words as they were typed.
+    QTest::newRow("search, typed words") << QString::fromUtf8("tavolin/php/search.php?keyword=小熊 探险")
+                                         << QString::fromUtf8("CALL_API('openTable','Toms 小熊 探险|");
+    QTest::newRow("search, escaped words") << "tavolin/php/search.php?keyword=%E9%A3%8E%E7%AD%9D"
+                                           << QString::fromUtf8("CALL_API('openTable','断线风筝|");
+}
+
 void TestSiteServer::programServesPagesOnAPickedPort()
 {
+    QFETCH(QString, path);
+    QFETCH(QString, expected);
     const int port = portOf(m_site);
     QVERIFY(port > 0 && port != 8737);
     QNetworkAccessManager network;
-    QNetworkReply* reply =
-        network.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1//tavolin/html/topleft/0.html").arg(port))));
+    QNetworkReply* reply = network.get(QNetworkRequest(QUrl(m_site.base() + path)));
     QSignalSpy finished(reply, &QNetworkReply::finished);
     QVERIFY(finished.wait(WaitMs));
     QCOMPARE(reply->error(), QNetworkReply::NoError);
     QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
     QCOMPARE(reply->header(QNetworkRequest::ContentTypeHeader).toString(), QStringLiteral("text/html; charset=utf-8"));
     QCOMPARE(reply->rawHeader("Cache-Control"), QByteArray("no-cache"));
-    const QByteArray page = reply->readAll();
-    QVERIFY(page.contains("javascript:CALL_API('openTable','"));
-    QVERIFY(page.contains(QStringLiteral("http://127.0.0.1:%1/tavolin/html/game/").arg(port).toUtf8()));
+    const QString page = QString::fromUtf8(reply->readAll());
+    QVERIFY2(page.contains(expected), qPrintable(expected));
+    QVERIFY(page.contains(QStringLiteral("http://127.0.0.1:%1/tavolin/html/game/").arg(port)));
     reply->deleteLater();
 }
 
