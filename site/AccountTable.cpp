@@ -21,6 +21,7 @@ AccountTable::Answer AccountTable::logIn(const QString& user, const QString& pas
         return {QStringLiteral("请输入用户名"), {}};
     if (password.isEmpty())
         return {QStringLiteral("请输入密码"), {}};
+    const std::lock_guard lock(m_mutex);
     const auto found = m_accounts.constFind(key(user));
     if (found == m_accounts.constEnd() || found->password != password)
         return {QStringLiteral("用户名或密码错误"), {}};
@@ -38,6 +39,7 @@ AccountTable::Answer AccountTable::registerAccount(const QString& user, const QS
         return {QStringLiteral("密码须为6到32位"), {}};
     if (!validEmail.match(email).hasMatch() || email.size() > 64)
         return {QStringLiteral("邮箱格式不正确"), {}};
+    const std::lock_guard lock(m_mutex);
     if (m_accounts.contains(key(user)))
         return {QStringLiteral("该用户名已被注册"), {}};
     if (m_accounts.size() >= MaxAccounts)
@@ -48,11 +50,13 @@ AccountTable::Answer AccountTable::registerAccount(const QString& user, const QS
 
 QString AccountTable::userOf(const QByteArray& session) const
 {
+    const std::lock_guard lock(m_mutex);
     return m_sessions.value(session);
 }
 
 void AccountTable::logOut(const QByteArray& session)
 {
+    const std::lock_guard lock(m_mutex);
     if (m_sessions.remove(session))
         m_sessionOrder.removeOne(session);
 }

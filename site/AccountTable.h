@@ -5,9 +5,12 @@
 #include <QList>
 #include <QString>
 
+#include <mutex>
+
 // The site's accounts and login sessions, in memory only. Answers are the one-line
 // replies of the login and registration services: "0" for success, otherwise a short
-// message without blanks (the launcher removes blanks from what it shows).
+// message without blanks (the launcher removes blanks from what it shows). Safe to use
+// from the server's threads at once.
 class AccountTable {
 public:
     static constexpr int MaxAccounts = 10000;
@@ -35,8 +38,10 @@ private:
         QString email;
     };
 
+    // Called with m_mutex held.
     QByteArray openSession(const QString& name);
 
+    mutable std::mutex m_mutex;
     QHash<QString, Account> m_accounts; // by case-folded name
     QHash<QByteArray, QString> m_sessions;
     QList<QByteArray> m_sessionOrder;

@@ -14,19 +14,25 @@
 namespace CatalogueSeeder {
 namespace {
 
+// The name the launcher records: the one the download link carries.
+QString recordedName(const SiteGame& game)
+{
+    return CommandLinks::Field(game.name);
+}
+
 // Where My box looks the game's thumbnail up.
 QString thumbnailFile(const QDir& jpgs, const SiteGame& game)
 {
-    return jpgs.filePath(GameFileName(game.name) + QStringLiteral(".jpg"));
+    return jpgs.filePath(GameFileName(recordedName(game)) + QStringLiteral(".jpg"));
 }
 
 QString insertStatement(const SiteGame& game, const QString& siteBase)
 {
     const QString page = SitePaths::Absolute(siteBase, SitePaths::GamePage(game));
     if (game.isWeb())
-        return Statements::InsertWebGame(game.name, SitePaths::Absolute(siteBase, SitePaths::WebGame(game)), page);
+        return Statements::InsertWebGame(recordedName(game), SitePaths::Absolute(siteBase, SitePaths::WebGame(game)), page);
     // Played from the site, so no movie has to be present in the Games folder.
-    return Statements::InsertStreamedFlashGame(game.name, SitePaths::Absolute(siteBase, SitePaths::Movie(game)),
+    return Statements::InsertStreamedFlashGame(recordedName(game), SitePaths::Absolute(siteBase, SitePaths::Movie(game)),
                                                CommandLinks::IntroductionField(game), page);
 }
 
@@ -56,7 +62,12 @@ Result Seed(const SiteCatalogue& catalogue, const QString& appFolder, const QStr
         return result;
     }
     const QDir jpgs(folder.filePath(QStringLiteral("Jpgs")));
-    const QList<SiteGame> games = catalogue.games().mid(0, GameCount);
+    // Games whose movie fails on purpose would only fail in My box.
+    QList<SiteGame> games;
+    for (const SiteGame& game : catalogue.games()) {
+        if (game.movieFault == MovieFault::None && games.size() < GameCount)
+            games.append(game);
+    }
     // Pictures first: a folder that cannot take them is left with an empty catalogue, ready for another try.
     for (const SiteGame& game : games) {
         QSaveFile thumbnail(thumbnailFile(jpgs, game));

@@ -4,9 +4,10 @@
 
 #include <QString>
 
-// Fills an empty game catalogue with the demo site's newest games, recorded as the
-// launcher records games played from the site, so that My box shows a full grid on a
-// new machine. A catalogue that holds any game is never touched.
+// Fills an empty game catalogue with the demo site's newest games whose movie works,
+// recorded as the launcher records games played from the site (by the name the download
+// link carries), so that My box shows a full grid on a new machine. A catalogue that
+// holds any game is never touched.
 namespace CatalogueSeeder {
 
 constexpr int GameCount = 24;

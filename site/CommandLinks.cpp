@@ -3,12 +3,16 @@
 #include "site/SitePaths.h"
 #include "site/UrlText.h"
 
+#include <QRegularExpression>
+
 namespace CommandLinks {
 namespace {
 
+// A file named in the download link.
 QString address(const SiteGame& game, const QString& siteBase, const QString& path)
 {
-    return game.absoluteAddresses ? SitePaths::Absolute(siteBase, path) : path;
+    const QString linked = game.redirected ? SitePaths::Redirect(path) : path;
+    return game.absoluteAddresses ? SitePaths::Absolute(siteBase, linked) : linked;
 }
 
 } // namespace
@@ -18,10 +22,17 @@ QString Command(const QString& word, const QStringList& fields)
     return QStringLiteral("javascript:CALL_API('%1','%2')").arg(word, fields.join(QLatin1Char('|')));
 }
 
+QString Field(const QString& text)
+{
+    QString out = text;
+    out.remove(QRegularExpression(QStringLiteral("[(),'|]")));
+    return out;
+}
+
 QString OpenTable(const SiteGame& game, const QString& siteBase)
 {
     return Command(QStringLiteral("openTable"),
-                   {game.name, SitePaths::Absolute(siteBase, SitePaths::GamePage(game))});
+                   {Field(game.name), SitePaths::Absolute(siteBase, SitePaths::GamePage(game))});
 }
 
 QString FlashTable(const SiteGame& game, const QString& siteBase)
@@ -30,7 +41,7 @@ QString FlashTable(const SiteGame& game, const QString& siteBase)
     if (game.streamed)
         movie += QLatin1String("?nosave");
     return Command(QStringLiteral("FlashTable"),
-                   {game.name, address(game, siteBase, SitePaths::Thumbnail(game)), movie, IntroductionField(game)});
+                   {Field(game.name), address(game, siteBase, SitePaths::Thumbnail(game)), movie, IntroductionField(game)});
 }
 
 QString WebTable(const SiteGame& game, const QString& siteBase, bool onListPage)
@@ -38,7 +49,7 @@ QString WebTable(const SiteGame& game, const QString& siteBase, bool onListPage)
     const QString thumbnail =
         onListPage ? SitePaths::Thumbnail(game) : address(game, siteBase, SitePaths::Thumbnail(game));
     return Command(QStringLiteral("WebTable"),
-                   {game.name, thumbnail, SitePaths::Absolute(siteBase, SitePaths::WebGame(game))});
+                   {Field(game.name), thumbnail, SitePaths::Absolute(siteBase, SitePaths::WebGame(game))});
 }
 
 QString GuideFragment(const SiteGame& game)

@@ -11,6 +11,8 @@
 namespace CommandLinks {
 
 QString Command(const QString& word, const QStringList& fields);
+// `text` without the characters a field cannot hold: a game's name as the launcher records it.
+QString Field(const QString& text);
 // List pages: open the game's own page in a download tab captioned with its name.
 QString OpenTable(const SiteGame& game, const QString& siteBase);
 // A game's own page: download and play a Flash game.

@@ -8,10 +8,11 @@ SiteAssets::SiteAssets(const SiteCatalogue& catalogue)
 {
     for (const SiteGame& game : catalogue.games()) {
         m_assets.insert(SitePaths::Thumbnail(game).toLower(), {"image/jpeg", ThumbnailPainter::Jpeg(game)});
-        if (game.isWeb())
+        if (game.isWeb() || game.movieFault == MovieFault::Missing)
             continue;
         m_assets.insert(SitePaths::Movie(game).toLower(),
-                        {"application/x-shockwave-flash", GameMovies::Write(GameMovies::For(game))});
+                        {"application/x-shockwave-flash", GameMovies::Write(GameMovies::For(game)),
+                         game.movieFault == MovieFault::CutOff});
     }
 }
 

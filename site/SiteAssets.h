@@ -7,12 +7,14 @@
 #include <QString>
 
 // The site's files made once at start-up: every game's thumbnail (JPEG) and every
-// Flash game's movie, by their path below the site root.
+// Flash game's movie (but the one meant to be missing), by their path below the site root.
 class SiteAssets {
 public:
     struct Asset {
         QByteArray type;
         QByteArray bytes;
+        // Sent only halfway, though announced whole.
+        bool cutOff = false;
     };
 
     explicit SiteAssets(const SiteCatalogue& catalogue);

@@ -42,13 +42,28 @@ struct Row {
     const char* controls;
     bool featured;
     bool streamed;
+    MovieFault fault = MovieFault::None;
+    bool redirected = false;
 };
 
 constexpr GameKind F = GameKind::Flash;
 constexpr GameKind W = GameKind::Web;
 
-// Names, stories and numbers are the demo site's own inventions.
+// Names, stories and numbers are the demo site's own inventions. The newest four try the
+// launcher: a name with a blank, Chinese and an apostrophe; a movie that is missing; one
+// whose transfer breaks off; files reached through redirects.
 const Row Rows[] = {
+    {137, "Tom's 小熊 探险", "冒险", F, 65, 86400, 8, "2012-03-31",
+     "小熊汤姆背上背包去森林探险，躲开蜜蜂，找到藏在树洞里的蜂蜜罐。", "arrows=移动 space=跳跃", false, false},
+    {138, "消失的企鹅", "休闲", F, 185, 64200, 7, "2012-03-30",
+     "冰山上的小企鹅不见了！（演示：这款游戏的文件在网站上找不到。）", "mouseleft=寻找", false, false,
+     MovieFault::Missing},
+    {139, "断线风筝", "休闲", F, 320, 51800, 7, "2012-03-30",
+     "春风里放风筝，小心别让线断了。（演示：下载到一半连接就会中断。）", "mouseleft=收线", false, false,
+     MovieFault::CutOff},
+    {140, "传送门兔子", "益智", F, 125, 47300, 8, "2012-03-29",
+     "小兔子穿过一扇扇传送门回家，每扇门都通往意想不到的地方。", "arrows=移动 space=穿门", false, false,
+     MovieFault::None, true},
     {101, "花园保卫战", "策略", F, 118, 986520, 9, "2012-03-28",
      "向日葵收集阳光，豌豆射手守住篱笆：在五条小路上布置植物，挡住一波又一波的蘑菇怪。", "mouseleft=种植 drag=铲除 space=暂停", true, false},
     {102, "熊猫跑酷", "跑酷", F, 200, 754300, 8, "2012-03-26",
@@ -142,6 +157,8 @@ SiteCatalogue::SiteCatalogue()
         game.featured = row.featured;
         game.streamed = row.streamed;
         game.absoluteAddresses = row.id % 2 == 1;
+        game.movieFault = row.fault;
+        game.redirected = row.redirected;
         m_games.append(game);
     }
     std::stable_sort(m_games.begin(), m_games.end(),

@@ -15,6 +15,13 @@ struct GameControl {
 
 enum class GameKind { Flash, Web };
 
+// What goes wrong with a Flash game's movie on purpose, for the launcher's failure paths.
+enum class MovieFault {
+    None,
+    Missing, // its address answers 404
+    CutOff,  // the transfer announces the whole length and stops halfway
+};
+
 // One game of the demo site.
 struct SiteGame {
     int id = 0;
@@ -32,6 +39,9 @@ struct SiteGame {
     bool streamed = false;
     // The thumbnail and movie are named by full address instead of a site path.
     bool absoluteAddresses = false;
+    MovieFault movieFault = MovieFault::None;
+    // The download link names the thumbnail and movie by addresses that redirect to them.
+    bool redirected = false;
 
     bool isWeb() const { return kind == GameKind::Web; }
     // The first character, drawn large on the thumbnail.

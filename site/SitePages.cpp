@@ -88,18 +88,18 @@ QString document(const QString& title, const QString& body, const QString& head 
         .arg(esc(title), QLatin1String(SiteStyle::StylePath), head, body);
 }
 
-QString searchBox(const QString& words = {})
+// The portal pages' search, for a visitor in a plain browser.
+QString searchBox()
 {
     return QStringLiteral("<form class=\"search\" onsubmit=\"location.href='/tavolin/php/search.php?keyword='"
                           "+encodeURIComponent(this.k.value);return false\">"
-                          "<input name=\"k\" value=\"%1\" placeholder=\"搜索游戏名称\"><button>搜索</button></form>")
-        .arg(esc(words));
+                          "<input name=\"k\" placeholder=\"搜索游戏名称\"><button>搜索</button></form>");
 }
 
-QString strip(const QString& title, const QString& count, const QString& words = {})
+// The head of a list page. No search box: the launcher shows its own above these pages.
+QString strip(const QString& title, const QString& count)
 {
-    return QStringLiteral("<div class=\"strip\"><h1>%1</h1><span class=\"count\">%2</span>%3</div>")
-        .arg(esc(title), esc(count), searchBox(words));
+    return QStringLiteral("<div class=\"strip\"><h1>%1</h1><span class=\"count\">%2</span></div>").arg(esc(title), esc(count));
 }
 
 QString footer()
@@ -372,7 +372,7 @@ QString SitePages::search(const QString& words) const
         content += QStringLiteral("<h2 style=\"margin-top:16px\">大家都在玩</h2>") + grid(m_catalogue.hotRanking().mid(0, 8));
     const QString count = words.trimmed().isEmpty() ? QString()
                                                     : QStringLiteral("“%1”：找到 %2 款游戏").arg(words.trimmed(), QString::number(found.size()));
-    const QString body = strip(QStringLiteral("搜索游戏"), count, words) + QStringLiteral("<div class=\"wrap\"><div class=\"box\">")
+    const QString body = strip(QStringLiteral("搜索游戏"), count) + QStringLiteral("<div class=\"wrap\"><div class=\"box\">")
         + content + QLatin1String("</div></div>");
     return document(QStringLiteral("搜索游戏"), body, CommandStub);
 }

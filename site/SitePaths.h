@@ -13,6 +13,10 @@ QString Movie(const SiteGame& game);
 QString GamePage(const SiteGame& game);
 QString WebGame(const SiteGame& game);
 QString FlashList(int page);
+// The address that redirects to the file at `path`, a path below the product's folder.
+QString Redirect(const QString& path);
+// The file at the end of a redirect address; empty for any other path.
+QString RedirectTarget(const QString& path);
 // `siteBase` followed by `path` without its leading "/".
 QString Absolute(const QString& siteBase, const QString& path);
 

@@ -2,7 +2,9 @@
 
 #include "shell/SitePathNames.h"
 
+#include "site/BigFile.h"
 #include "site/SitePages.h"
+#include "site/SitePaths.h"
 #include "site/SiteStyle.h"
 #include "site/WebGamePage.h"
 
@@ -64,6 +66,7 @@ HttpResponse SiteRouter::respond(const HttpRequest& request)
     static const QRegularExpression flashList(QStringLiteral("^/tavolin/html/topleft/([0-9]{1,3})\\.html$"));
     static const QRegularExpression gamePage(QStringLiteral("^/tavolin/html/game/([0-9]{1,6})\\.html$"));
     static const QRegularExpression webGame(QStringLiteral("^/tavolin/web/([0-9]{1,6})/(index\\.html)?$"));
+    static const QRegularExpression bigFile(QStringLiteral("^/tavolin/big/([0-9]{1,4})\\.bin$"));
 
     const QString path = request.path.toLower();
     const SitePages pages(m_catalogue, siteBaseFor(request));
@@ -108,9 +111,22 @@ HttpResponse SiteRouter::respond(const HttpRequest& request)
     if (const SiteGame* game = m_catalogue.find(numberIn(path, webGame)); game && game->isWeb())
         return page(WebGamePage::Build(*game));
     if (const SiteAssets::Asset* asset = m_assets.find(path)) {
-        HttpResponse file = HttpResponse::Bytes(asset->type, asset->bytes);
+        HttpResponse file = HttpResponse::StoredFile(asset->type, asset->bytes);
+        if (asset->cutOff)
+            file.file->cutOffAt = asset->bytes.size() / 2;
         file.headers.append(std::pair<QByteArray, QByteArray>("Cache-Control", "max-age=3600"));
         return file;
+    }
+    if (const QString target = SitePaths::RedirectTarget(path); !target.isEmpty() && m_assets.find(target)) {
+        const QString location = SitePaths::Absolute(siteBaseFor(request), target);
+        HttpResponse response = HttpResponse::Html(QStringLiteral("<a href=\"%1\">%1</a>").arg(location), 302);
+        response.headers.append(std::pair<QByteArray, QByteArray>("Location", location.toUtf8()));
+        return response;
+    }
+    if (const int mebibytes = numberIn(path, bigFile); mebibytes >= 1 && mebibytes <= BigFile::MaxMebibytes) {
+        HttpResponse big = HttpResponse::MadeFile("application/octet-stream", BigFile::Length(mebibytes), BigFile::Read);
+        big.headers.append(std::pair<QByteArray, QByteArray>("Cache-Control", "no-store"));
+        return big;
     }
     return HttpResponse::Html(pages.notFound(), 404);
 }

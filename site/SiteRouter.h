@@ -9,11 +9,13 @@
 #include <QString>
 
 // Answers every request of the demo site: pages, files, the login and registration
-// services and the update page. No sockets here: the server hands requests in.
+// services and the update page. No sockets here: the server hands requests in, from
+// several threads at once; only the account table changes meanwhile, and it guards itself.
 class SiteRouter {
 public:
     SiteRouter(const SiteCatalogue& catalogue, const SiteAssets& assets, AccountTable& accounts);
 
+    // Both set before serving starts.
     // "127.0.0.1:PORT", used when a request names no usable host.
     void setOwnAddress(const QString& hostAndPort) { m_ownAddress = hostAndPort; }
     // The version number the update page publishes.

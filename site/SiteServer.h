@@ -1,33 +1,36 @@
 #pragma once
 
-#include "site/HttpConnection.h"
+#include <QtGlobal>
 
-#include <QObject>
-#include <QTcpServer>
+#include <memory>
 
 class SiteRouter;
 
-// Listens on 127.0.0.1 only and hands each connection to an HttpConnection. Beyond
-// MaxConnections open at once, new connections are closed straight away.
-class SiteServer : public QObject {
-    Q_OBJECT
+// Serves the router's answers over HTTP on 127.0.0.1 only, each connection on a thread
+// of a fixed pool. Files go out in slices: a range of them when asked, and no faster
+// than the throttle allows when one is set.
+class SiteServer {
 public:
-    static constexpr int MaxConnections = 64;
+    // Web views keep several idle connections open at once, each holding a thread.
+    static constexpr int Threads = 32;
 
-    explicit SiteServer(SiteRouter& router, QObject* parent = nullptr);
+    explicit SiteServer(SiteRouter& router);
+    ~SiteServer();
 
+    // Caps every file body at this many KiB per second; 0, the default, sends at full speed.
+    void setThrottle(int kibPerSecond) { m_throttle = kibPerSecond; }
     // Port 0 picks a free port. On success the router learns the address.
     bool listen(quint16 port);
-    // Applies to connections accepted from now on.
-    void setTimeouts(HttpConnection::Timeouts timeouts) { m_timeouts = timeouts; }
-    quint16 port() const { return m_server.serverPort(); }
-    QString errorString() const { return m_server.errorString(); }
+    quint16 port() const { return m_port; }
+    // Answers requests until stop(); blocks the calling thread.
+    bool serve();
+    void stop();
 
 private:
-    void accept();
+    struct Library;
 
     SiteRouter& m_router;
-    QTcpServer m_server;
-    HttpConnection::Timeouts m_timeouts;
-    int m_open = 0;
+    std::unique_ptr<Library> m_library;
+    int m_throttle = 0;
+    quint16 m_port = 0;
 };

@@ -77,15 +77,21 @@ void TestCatalogueSeeder::seedsAnEmptyFolder()
     QVERIFY(!result.hadGames);
     QCOMPARE(result.added, count);
 
-    const QList<SiteGame> expected = catalogue.games().mid(0, count);
+    // Games whose movie fails on purpose stay out; names lose what a download link cannot carry.
+    QList<SiteGame> expected;
+    for (const SiteGame& game : catalogue.games()) {
+        if (game.movieFault == MovieFault::None)
+            expected.append(game);
+    }
+    expected = expected.mid(0, count);
     QStringList names;
     for (const SiteGame& game : expected)
-        names << game.name;
+        names << CommandLinks::Field(game.name);
     // Newest first: the site's order.
     QCOMPARE(Catalogue::GameNames(Catalogue::GameList::All), names);
 
     for (const SiteGame& game : expected) {
-        const QList<Catalogue::GameRecord> rows = Catalogue::FindGame(game.name);
+        const QList<Catalogue::GameRecord> rows = Catalogue::FindGame(CommandLinks::Field(game.name));
         QCOMPARE(rows.size(), qsizetype(1));
         const Catalogue::GameRecord& row = rows.first();
         QCOMPARE(row.pageAddress, Base + QStringLiteral("tavolin/html/game/%1.html").arg(game.id));
@@ -99,7 +105,7 @@ void TestCatalogueSeeder::seedsAnEmptyFolder()
             // Stored as the download link carries it; the reader decodes it like any value.
             QCOMPARE(row.introduction, UtfToGb::PercentDecodeUtf8(CommandLinks::IntroductionField(game)));
         }
-        const QString thumbnail = m_app->filePath(QStringLiteral("Jpgs/") + QString(game.name).remove(QLatin1Char(' '))
+        const QString thumbnail = m_app->filePath(QStringLiteral("Jpgs/") + CommandLinks::Field(game.name).remove(QLatin1Char(' '))
                                                   + QStringLiteral(".jpg"));
         QVERIFY2(!thumbnail.section(QLatin1Char('/'), -1).contains(QLatin1Char(' ')), qPrintable(thumbnail));
         QVERIFY2(QImage(thumbnail).size() == QSize(150, 150), qPrintable(thumbnail));

@@ -2,7 +2,6 @@
 #include "shell/SiteAddresses.h"
 #include "site/AccountTable.h"
 #include "site/CommandLinks.h"
-#include "site/HttpRequestParser.h"
 #include "site/SiteAssets.h"
 #include "site/SiteCatalogue.h"
 #include "site/SitePages.h"
@@ -48,6 +47,8 @@ private slots:
 
 private:
     HttpResponse fetch(const QString& address, const QByteArray& cookie = {});
+    // Follows one redirect, as the launcher's download control does.
+    HttpResponse fetchFollowing(const QString& address);
 
     std::unique_ptr<SiteCatalogue> m_catalogue;
     std::unique_ptr<SiteAssets> m_assets;
@@ -106,10 +107,11 @@ QString cleanAnswer(QString text)
     return text;
 }
 
+// The game a command names: by its name as a field can carry it.
 const SiteGame* gameNamed(const SiteCatalogue& catalogue, const QString& name)
 {
     for (const SiteGame& game : catalogue.games()) {
-        if (game.name == name)
+        if (CommandLinks::Field(game.name) == name)
             return &game;
     }
     return nullptr;
@@ -137,14 +139,21 @@ HttpResponse TestSiteRouting::fetch(const QString& address, const QByteArray& co
     QByteArray target = url.path(QUrl::FullyEncoded).toUtf8();
     if (url.hasQuery())
         target += '?' + url.query(QUrl::FullyEncoded).toUtf8();
-    QByteArray raw = "GET " + target + " HTTP/1.1\r\nHost: " + url.authority().toUtf8() + "\r\n";
+    QList<std::pair<QByteArray, QByteArray>> headers = {{"host", url.authority().toUtf8()}};
     if (!cookie.isEmpty())
-        raw += "Cookie: " + cookie + "\r\n";
-    raw += "\r\n";
-    HttpRequestParser parser;
-    if (parser.feed(raw) != HttpRequestParser::State::Complete)
-        return HttpResponse::Refusal(parser.failureStatus());
-    return m_router->respond(parser.request());
+        headers.append({"cookie", cookie});
+    const std::optional<HttpRequest> request = HttpRequest::FromTarget("GET", target, headers);
+    return request ? m_router->respond(*request) : HttpResponse::BadRequest();
+}
+
+HttpResponse TestSiteRouting::fetchFollowing(const QString& address)
+{
+    const HttpResponse first = fetch(address);
+    for (const auto& [name, value] : first.headers) {
+        if (first.status == 302 && name == "Location")
+            return fetch(QString::fromUtf8(value));
+    }
+    return first;
 }
 
 void TestSiteRouting::servesEverySiteAddress_data()
@@ -203,6 +212,11 @@ void TestSiteRouting::unknownAddressesAreMissing_data()
     QTest::newRow("web game has no movie") << Base + QStringLiteral("tavolin/swf/131.swf");
     QTest::newRow("unknown service") << Base + QStringLiteral("/my/delete.php");
     QTest::newRow("thumbnail with another ending") << Base + QStringLiteral("tavolin/pic/101.png");
+    QTest::newRow("movie missing on purpose") << Base + QStringLiteral("tavolin/swf/138.swf");
+    QTest::newRow("redirect to nothing") << Base + QStringLiteral("tavolin/go/swf/138.swf");
+    QTest::newRow("redirect to a page") << Base + QStringLiteral("tavolin/go/html/hot/rank.htm");
+    QTest::newRow("big file of nothing") << Base + QStringLiteral("tavolin/big/0.bin");
+    QTest::newRow("big file over a gibibyte") << Base + QStringLiteral("tavolin/big/1025.bin");
 }
 
 void TestSiteRouting::unknownAddressesAreMissing()
@@ -251,6 +265,8 @@ void TestSiteRouting::listLinksAreCommands()
     QFETCH(QString, address);
     static const QRegularExpression exact(QStringLiteral("^javascript:CALL_API\\('(openTable|WebTable)','[^'(),]*'\\)$"));
     const QString html = body(fetch(address));
+    // The launcher's own search box sits above these pages.
+    QVERIFY(!html.contains(QStringLiteral("<input")));
     const auto anchors = commandAnchors(html);
     QVERIFY(!anchors.isEmpty());
     for (const auto& [tag, href] : anchors) {
@@ -289,7 +305,7 @@ void TestSiteRouting::listsCoverTheCatalogue()
     for (const auto& anchor : commandAnchors(body(fetch(GameWebListUrl()))))
         web.insert(parseCommand(anchor.second).fields.value(0));
     for (const SiteGame& game : m_catalogue->games())
-        QVERIFY2((game.isWeb() ? web : flash).contains(game.name), qPrintable(game.name));
+        QVERIFY2((game.isWeb() ? web : flash).contains(CommandLinks::Field(game.name)), qPrintable(game.name));
     QCOMPARE(flash.size() + web.size(), m_catalogue->games().size());
 }
 
@@ -315,12 +331,13 @@ void TestSiteRouting::gamePageCarriesItsCommand()
                 .match(href)
                 .hasMatch());
     const Command command = parseCommand(href);
-    QCOMPARE(command.fields.value(0), game.name);
+    QCOMPARE(command.fields.value(0), CommandLinks::Field(game.name));
     // The download page takes full addresses as they are and puts the site home before the rest.
     const auto resolve = [](const QString& address) {
         return address.contains(QLatin1String("http://")) ? address : SiteHomeUrl() + address;
     };
-    const HttpResponse thumbnail = fetch(resolve(command.fields.value(1)));
+    QCOMPARE(fetch(resolve(command.fields.value(1))).status, game.redirected ? 302 : 200);
+    const HttpResponse thumbnail = fetchFollowing(resolve(command.fields.value(1)));
     QCOMPARE(thumbnail.contentType, QByteArray("image/jpeg"));
     QCOMPARE(command.fields.value(1).contains(QLatin1String("http://")), game.absoluteAddresses);
 
@@ -335,11 +352,17 @@ void TestSiteRouting::gamePageCarriesItsCommand()
     QString movie = command.fields[2];
     QCOMPARE(movie.endsWith(QLatin1String("?nosave")), game.streamed);
     movie.remove(QStringLiteral("?nosave"));
-    const HttpResponse swf = fetch(resolve(movie));
-    QCOMPARE(swf.contentType, QByteArray("application/x-shockwave-flash"));
-    QVERIFY(swf.body.startsWith("FWS"));
     // The file is saved under the text after the last "/" before it is renamed.
     QCOMPARE(movie.section(QLatin1Char('/'), -1), QStringLiteral("%1.swf").arg(game.id));
+    const HttpResponse swf = fetchFollowing(resolve(movie));
+    if (game.movieFault == MovieFault::Missing) {
+        QCOMPARE(swf.status, 404);
+    } else {
+        QCOMPARE(fetch(resolve(movie)).status, game.redirected ? 302 : 200);
+        QCOMPARE(swf.contentType, QByteArray("application/x-shockwave-flash"));
+        QVERIFY(swf.body.startsWith("FWS"));
+        QCOMPARE(swf.file.has_value() && swf.file->cutOffAt >= 0, game.movieFault == MovieFault::CutOff);
+    }
 
     // The keyboard guide reads the introduction with "%20" as blanks and escaped UTF-8 decoded.
     QString introduction = command.fields[3];
@@ -471,6 +494,12 @@ void TestSiteRouting::searchFindsByNameAndCategory_data()
     QTest::newRow("every word must match") << QString::fromUtf8("射击 星")
                                            << QStringList({QString::fromUtf8("星际护卫")});
     QTest::newRow("latin, any case") << "pixel" << QStringList({QStringLiteral("Pixel Jump")});
+    // Typed into the launcher's box and appended to the address as it stands.
+    QTest::newRow("chinese and a blank, unencoded") << QString::fromUtf8("小熊 探险")
+                                                    << QStringList({QString::fromUtf8("Toms 小熊 探险")});
+    QTest::newRow("apostrophe") << QString::fromUtf8("tom's") << QStringList({QString::fromUtf8("Toms 小熊 探险")});
+    QTest::newRow("chinese, escaped") << QStringLiteral("%E4%BC%81%E9%B9%85")
+                                      << QStringList({QString::fromUtf8("消失的企鹅")});
     QTest::newRow("escaped percent") << "100%25" << QStringList();
     QTest::newRow("blank") << "%20" << QStringList();
 }
@@ -506,10 +535,10 @@ void TestSiteRouting::addressesFollowOnlyLoopbackHosts()
 {
     QFETCH(QString, host);
     QFETCH(QString, base);
-    QByteArray raw = "GET //tavolin/html/topleft/0.html HTTP/1.1\r\nHost: " + host.toUtf8() + "\r\n\r\n";
-    HttpRequestParser parser;
-    QCOMPARE(parser.feed(raw), HttpRequestParser::State::Complete);
-    const QString html = QString::fromUtf8(m_router->respond(parser.request()).body);
+    const std::optional<HttpRequest> request =
+        HttpRequest::FromTarget("GET", "//tavolin/html/topleft/0.html", {{"host", host.toUtf8()}});
+    QVERIFY(request);
+    const QString html = QString::fromUtf8(m_router->respond(*request).body);
     const auto anchors = commandAnchors(html);
     QVERIFY(!anchors.isEmpty());
     for (const auto& anchor : anchors)

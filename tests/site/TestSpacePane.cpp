@@ -1,9 +1,6 @@
-#include "site/AccountTable.h"
-#include "site/SiteAssets.h"
 #include "site/SiteCatalogue.h"
 #include "site/SitePages.h"
-#include "site/SiteRouter.h"
-#include "site/SiteServer.h"
+#include "tests/support/RealPrograms.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -14,8 +11,13 @@
 class TestSpacePane : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void fitsThePane_data();
     void fitsThePane();
+
+private:
+    // Serves the pictures the page shows.
+    DemoSite m_site;
 };
 
 namespace {
@@ -40,6 +42,11 @@ const char* const Extent = R"js(
 
 } // namespace
 
+void TestSpacePane::initTestCase()
+{
+    QVERIFY2(m_site.start(), qPrintable(m_site.error()));
+}
+
 void TestSpacePane::fitsThePane_data()
 {
     QTest::addColumn<QString>("user");
@@ -52,12 +59,7 @@ void TestSpacePane::fitsThePane()
 {
     QFETCH(QString, user);
     const SiteCatalogue catalogue;
-    const SiteAssets assets(catalogue);
-    AccountTable accounts;
-    SiteRouter router(catalogue, assets, accounts);
-    SiteServer server(router);
-    QVERIFY(server.listen(0));
-    const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(server.port());
+    const QString base = m_site.base();
 
     QWebEngineView view;
     view.resize(Pane);
