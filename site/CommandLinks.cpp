@@ -15,6 +15,14 @@ QString address(const SiteGame& game, const QString& siteBase, const QString& pa
     return game.absoluteAddresses ? SitePaths::Absolute(siteBase, linked) : linked;
 }
 
+// A name as a link carries it: only the characters that would split it are left out.
+QString carried(const QString& name)
+{
+    QString out = name;
+    out.remove(QRegularExpression(QStringLiteral("[,|]")));
+    return out;
+}
+
 } // namespace
 
 QString Command(const QString& word, const QStringList& fields)
@@ -32,7 +40,7 @@ QString Field(const QString& text)
 QString OpenTable(const SiteGame& game, const QString& siteBase)
 {
     return Command(QStringLiteral("openTable"),
-                   {Field(game.name), SitePaths::Absolute(siteBase, SitePaths::GamePage(game))});
+                   {carried(game.name), SitePaths::Absolute(siteBase, SitePaths::GamePage(game))});
 }
 
 QString FlashTable(const SiteGame& game, const QString& siteBase)
@@ -41,7 +49,7 @@ QString FlashTable(const SiteGame& game, const QString& siteBase)
     if (game.streamed)
         movie += QLatin1String("?nosave");
     return Command(QStringLiteral("FlashTable"),
-                   {Field(game.name), address(game, siteBase, SitePaths::Thumbnail(game)), movie, IntroductionField(game)});
+                   {carried(game.name), address(game, siteBase, SitePaths::Thumbnail(game)), movie, IntroductionField(game)});
 }
 
 QString WebTable(const SiteGame& game, const QString& siteBase, bool onListPage)
@@ -49,7 +57,7 @@ QString WebTable(const SiteGame& game, const QString& siteBase, bool onListPage)
     const QString thumbnail =
         onListPage ? SitePaths::Thumbnail(game) : address(game, siteBase, SitePaths::Thumbnail(game));
     return Command(QStringLiteral("WebTable"),
-                   {Field(game.name), thumbnail, SitePaths::Absolute(siteBase, SitePaths::WebGame(game))});
+                   {carried(game.name), thumbnail, SitePaths::Absolute(siteBase, SitePaths::WebGame(game))});
 }
 
 QString GuideFragment(const SiteGame& game)

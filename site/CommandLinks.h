@@ -6,12 +6,13 @@
 #include <QStringList>
 
 // The link addresses through which the site's pages ask the launcher for work:
-// "javascript:CALL_API('word','field|field|...')". Fields never hold "(", ")", "'",
-// "," or "|": the launcher deletes the first three and splits at the other two.
+// "javascript:CALL_API('word','field|field|...')". Fields never hold "," or "|", at
+// which the launcher splits; names keep their "(", ")" and "'", which the launcher
+// deletes from the whole address.
 namespace CommandLinks {
 
 QString Command(const QString& word, const QStringList& fields);
-// `text` without the characters a field cannot hold: a game's name as the launcher records it.
+// A game's name as the launcher records it: without "(", ")", "'", "," and "|".
 QString Field(const QString& text);
 // List pages: open the game's own page in a download tab captioned with its name.
 QString OpenTable(const SiteGame& game, const QString& siteBase);

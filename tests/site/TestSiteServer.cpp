@@ -121,7 +121,7 @@ void TestSiteServer::programServesPagesOnAPickedPort_data()
     QTest::newRow("flash list") << "/tavolin/html/topleft/0.html" << "javascript:CALL_API('openTable','";
     // The launcher appends the search words as they were typed.
     QTest::newRow("search, typed words") << QString::fromUtf8("tavolin/php/search.php?keyword=小熊 探险")
-                                         << QString::fromUtf8("CALL_API('openTable','Toms 小熊 探险|");
+                                         << QString::fromUtf8("CALL_API('openTable','Tom's 小熊 探险|");
     QTest::newRow("search, escaped words") << "tavolin/php/search.php?keyword=%E9%A3%8E%E7%AD%9D"
                                            << QString::fromUtf8("CALL_API('openTable','断线风筝|");
 }
