@@ -3,6 +3,7 @@
 #include "pages/GameFiles.h"
 
 #include <QDir>
+#include <QFile>
 
 DownloadJob::DownloadJob(QWebEngineProfile* cookieSource, QObject* parent)
     : QObject(parent)
@@ -21,7 +22,7 @@ DownloadJob::DownloadJob(QWebEngineProfile* cookieSource, QObject* parent)
 
 DownloadJob::~DownloadJob()
 {
-    m_control.StopDownload();
+    discardUnfinished();
 }
 
 void DownloadJob::start(const GameJob& job, const QString& appFolder)
@@ -118,10 +119,20 @@ void DownloadJob::retry()
         fetch(m_failedStage);
 }
 
-void DownloadJob::stop()
+void DownloadJob::discardUnfinished()
 {
     m_swfTimer.stop();
     m_control.StopDownload();
+    // A thumbnail that arrived for a job that never finished belongs to no game.
+    const bool thumbnailArrived = m_stage == Stage::Waiting || m_stage == Stage::Movie
+        || (m_stage == Stage::Failed && m_failedStage == Stage::Movie);
+    if (thumbnailArrived)
+        QFile::remove(m_files.thumbnail);
+}
+
+void DownloadJob::stop()
+{
+    discardUnfinished();
     m_paused = false;
     setStage(Stage::Idle);
 }

@@ -50,6 +50,7 @@ signals:
     void finished(const FinishOutcome& outcome);
 
 private:
+    void discardUnfinished();
     void setStage(Stage stage);
     void fetch(Stage stage);
     void transferDone(qint64 count);

@@ -7,6 +7,7 @@
 #include "pages/GameFiles.h"
 #include "pages/MainGameUrl.h"
 #include "pages/MainMe.h"
+#include "pages/bkDLControl.h"
 #include "pages/ShockwaveFlash.h"
 #include "shell/GlobalSettings.h"
 #include "shell/MainFrm.h"
@@ -51,6 +52,8 @@ private slots:
     void cleanup();
     void flashGameIsFetchedCataloguedAndPlayedInItsTab();
     void catalogedGamePlaysWithoutADownload();
+    void siteGamesArriveAsTheirLinksSay_data();
+    void siteGamesArriveAsTheirLinksSay();
     void closingBeforeAnyCommandReturnsToTheFinder();
 
 private:
@@ -237,6 +240,61 @@ void TestDownloadPage::catalogedGamePlaysWithoutADownload()
     QCOMPARE(Catalogue::FindGame(StreamedGame.name).size(), 1);
     QVERIFY(QDir(ThumbnailFolder(Settings().AppPath)).entryList(QDir::Files).isEmpty());
     QCOMPARE(QDir(MovieFolder(Settings().AppPath)).entryList({"*.swf"}, QDir::Files), QStringList({"1.swf", "2.swf"}));
+}
+
+void TestDownloadPage::siteGamesArriveAsTheirLinksSay_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name"); // as the launcher records it
+    QTest::addColumn<QString>("outcome"); // "saved", "streamed", or the failure's text
+    QTest::newRow("played from the site") << 105 << QStringLiteral("极速赛车手") << QStringLiteral("streamed");
+    QTest::newRow("apostrophe, blanks, full addresses") << 137 << QStringLiteral("Toms 小熊 探险") << QStringLiteral("saved");
+    QTest::newRow("files behind redirects") << 140 << QStringLiteral("传送门兔子") << QStringLiteral("saved");
+    QTest::newRow("movie missing") << 138 << QStringLiteral("消失的企鹅") << bkDLControl::ErrorText(bkDLControl::NotDownloadable);
+    QTest::newRow("movie cut off") << 139 << QStringLiteral("断线风筝") << bkDLControl::ErrorText(bkDLControl::NoBytes);
+}
+
+void TestDownloadPage::siteGamesArriveAsTheirLinksSay()
+{
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    QFETCH(QString, outcome);
+    MainGameUrl* page = openDownloadTab({name, id});
+    waitForGamePage(page, id);
+    QPointer<MainGameUrl> watched(page);
+    clickDownloadLink(page);
+    const QString appFolder = Settings().AppPath;
+    const QStringList shippedMovies{"1.swf", "2.swf"};
+
+    if (outcome == QLatin1String("saved") || outcome == QLatin1String("streamed")) {
+        QTRY_VERIFY_WITH_TIMEOUT(!watched, 20000);
+        QVERIFY(dynamic_cast<FlashGame*>(tabs()->Item(2)->Form()));
+        const QList<Catalogue::GameRecord> rows = Catalogue::FindGame(name);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].type, 1);
+        QCOMPARE(rows[0].pageAddress, pageAddress(id));
+        QVERIFY(QFileInfo::exists(ThumbnailFile(appFolder, name)));
+        QCOMPARE(m_frame->myBox()->grid().entries().first(), name);
+        if (outcome == QLatin1String("saved")) {
+            QCOMPARE(rows[0].playAddress, QString());
+            QVERIFY(QFileInfo(MovieFile(appFolder, name)).size() > 0);
+        } else {
+            QCOMPARE(rows[0].playAddress, m_siteBase + QStringLiteral("tavolin/swf/%1.swf").arg(id));
+            QCOMPARE(QDir(MovieFolder(appFolder)).entryList({"*.swf"}, QDir::Files), shippedMovies);
+        }
+        return;
+    }
+    // A failed transfer is told in the panel, catalogues nothing and leaves no movie.
+    auto* message = page->findChild<QLabel*>("LB_GameName");
+    QTRY_VERIFY_WITH_TIMEOUT(message->text().contains(outcome), 20000);
+    QCOMPARE(page->job().stage(), DownloadJob::Stage::Failed);
+    QVERIFY(Catalogue::FindGame(name).isEmpty());
+    QCOMPARE(QDir(MovieFolder(appFolder)).entryList(QDir::Files), shippedMovies);
+    // The user deletes the download: the tab goes and nothing is left behind.
+    QTest::mouseClick(page->findChild<QLabel*>("LBDel"), Qt::LeftButton);
+    QTRY_VERIFY(!watched);
+    QCOMPARE(tabs()->Count(), 2);
+    QCOMPARE(QDir(ThumbnailFolder(appFolder)).entryList(QDir::Files), QStringList());
 }
 
 void TestDownloadPage::closingBeforeAnyCommandReturnsToTheFinder()
