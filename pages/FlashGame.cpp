@@ -373,11 +373,15 @@ void FlashGame::web_close_Click()
     if (m_fullScreen)
         setFullScreen(false);
     const int position = tabPosition();
-    if (strip && position >= 0) {
+    if (strip && position >= 0)
         strip->TabItems()->Remove(TabIndex(position), true);
-        // The finder page.
-        strip->SetSelected(1);
-    }
+}
+
+void FlashGame::Form_Unload()
+{
+    // The finder page.
+    if (!m_poppedOut && m_tabStrip)
+        m_tabStrip->SetSelected(1);
 }
 
 void FlashGame::showNotice(const QString& text)

@@ -46,6 +46,8 @@ public:
 
     QWidget* hwnd() override { return this; }
     void Initialize(IuTab* strip, const std::shared_ptr<CTabItem>& tab) override;
+    // Closed in its tab, the player hands the window back to the finder.
+    void Form_Unload() override;
 
     // Loads a game: `address` is empty for a game stored in "Games/", otherwise an
     // address on the site (a "?nosave" one streams the game).

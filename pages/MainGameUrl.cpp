@@ -13,7 +13,6 @@
 #include "web/SiteView.h"
 
 #include <QFile>
-#include <QHideEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QMovie>
@@ -355,19 +354,8 @@ void MainGameUrl::LBDel_Click()
         m_strip->TabItems()->Remove(TabIndex(static_cast<const ITabForm*>(this)), true);
 }
 
-void MainGameUrl::hideEvent(QHideEvent*)
+void MainGameUrl::Form_Unload()
 {
-    // The tab list hides a page it unloads after taking its tab out; a page that is
-    // merely not selected keeps its tab.
-    if (m_strip && m_tab && m_strip->TabItems()->FindItem(TabIndex(m_tab)) == -1)
-        unload();
-}
-
-void MainGameUrl::unload()
-{
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
     m_job.stop();
     if (!m_commandTaken)
         m_strip->SetSelected(1);

@@ -34,6 +34,7 @@ public:
 
     QWidget* hwnd() override { return this; }
     void Initialize(IuTab* strip, const std::shared_ptr<CTabItem>& tab) override;
+    void Form_Unload() override;
 
     // Shows the game page at `address`.
     void GameUrl(const QString& address);
@@ -53,7 +54,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildPanel();
@@ -65,7 +65,6 @@ private:
     void jobFailed(const QString& text);
     void setDownloading();
     void becomePlayer(const QString& name, const QString& introduction, const QString& address);
-    void unload();
 
     QWebEngineProfile* m_profile;
     MainMe* m_myBox;
@@ -75,7 +74,6 @@ private:
     DownloadJob m_job;
     QString m_pageUrl;
     bool m_commandTaken = false;
-    bool m_unloaded = false;
 
     QWidget* m_picWb = nullptr;
     QWebEngineView* m_wb = nullptr;

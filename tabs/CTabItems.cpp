@@ -96,10 +96,13 @@ bool CTabItems::Remove(const TabIndex& index, bool unloadForm)
     tab->SetStrip(nullptr);
     if (m_strip)
         m_strip->Remove(position);
-    if (unloadForm)
+    if (unloadForm) {
+        if (ITabForm* form = tab->Form())
+            form->Form_Unload();
         tab->UnloadForm();
-    else
+    } else {
         tab->DetachForm();
+    }
     return true;
 }
 

@@ -20,8 +20,16 @@ public:
     // its tab later keeps `tab`; holding it keeps the tab alive after its removal.
     // `strip` is valid while the tab is in the strip. The page must not show itself.
     virtual void Initialize(IuTab* strip, const std::shared_ptr<CTabItem>& tab);
+    // The user took the page's tab away with its page (the tab is out of the strip,
+    // whose selection is already fixed); the page is deleted next. Not called when
+    // the whole workspace goes.
+    virtual void Form_Unload();
 };
 
 inline void ITabForm::Initialize(IuTab*, const std::shared_ptr<CTabItem>&)
+{
+}
+
+inline void ITabForm::Form_Unload()
 {
 }

@@ -5,6 +5,8 @@
 #include "pages/MainGame.h"
 #include "pages/MainGameUrl.h"
 #include "pages/MainMe.h"
+#include "pages/FlashGame.h"
+#include "pages/ShockwaveFlash.h"
 #include "pages/GameFiles.h"
 #include "shell/GlobalSettings.h"
 #include "shell/MainFrm.h"
@@ -23,6 +25,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrlQuery>
@@ -39,6 +42,7 @@ private slots:
     void searchTakesTheWordsAsTyped();
     void gameLinkOpensOneDownloadTab_data();
     void gameLinkOpensOneDownloadTab();
+    void flashGameRoadEndsInPlayAndBack();
     void webGameIsCataloguedWithTheListPage();
     void unknownCommandIsRefused();
 
@@ -74,7 +78,9 @@ void TestFinderPage::init()
     QVERIFY(QTest::qWaitForWindowActive(m_frame));
     m_frame->strip()->SetSelected(1);
     m_finder = m_frame->finder();
-    QVERIFY(showsPage(QLatin1String(SitePathNames::FlashList)));
+    QVERIFY2(showsPage(QLatin1String(SitePathNames::FlashList)),
+             qPrintable(m_finder->view()->url().toString() + QLatin1Char(' ') + m_finder->LastPageUrl()
+                        + (m_finder->view()->page()->isLoading() ? " loading" : " idle")));
 }
 
 void TestFinderPage::cleanup()
@@ -190,6 +196,35 @@ void TestFinderPage::gameLinkOpensOneDownloadTab()
     QTRY_COMPARE(m_frame->strip()->Selected(), 2);
     QTest::qWait(300);
     QCOMPARE(tabs->Count(), 3);
+}
+
+void TestFinderPage::flashGameRoadEndsInPlayAndBack()
+{
+    const QString name = QStringLiteral("熊猫跑酷");
+    CTabItems* tabs = m_frame->strip()->TabItems();
+    QVERIFY(ClickElement(m_finder->view(), QStringLiteral("a[href*=\"'openTable','%1|\"]").arg(name)));
+    QTRY_COMPARE(tabs->Count(), 3);
+    QPointer<MainGameUrl> page = dynamic_cast<MainGameUrl*>(tabs->Item(2)->Form());
+    QVERIFY(page);
+    QVERIFY(ClickElement(page->view(), QStringLiteral("a[href^=\"javascript:CALL_API('FlashTable'\"]")));
+    QTRY_VERIFY_WITH_TIMEOUT(!page, 20000);
+    auto* player = dynamic_cast<FlashGame*>(tabs->Item(2)->Form());
+    QVERIFY(player);
+    QSignalSpy loaded(player->player(), &ShockwaveFlash::movieLoaded);
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 20000);
+    QCOMPARE(m_frame->myBox()->grid().entries().first(), name);
+
+    // The tab's close button, as a person reaches it: the pointer over the tab first.
+    uTab* strip = m_frame->strip();
+    const auto tab = tabs->Item(2);
+    const QPoint close(strip->TabLeftSize() + tab->Left() + tab->Width() - 18, 12);
+    QTest::mouseMove(strip, close);
+    QTRY_COMPARE(strip->CloseButtonState(), 1);
+    QTest::mouseClick(strip, Qt::LeftButton, {}, close);
+    QTRY_COMPARE(tabs->Count(), 2);
+    QCOMPARE(strip->Selected(), 1);
+    // The game stays in My box, to play offline.
+    QCOMPARE(Catalogue::FindGame(name).size(), 1);
 }
 
 void TestFinderPage::webGameIsCataloguedWithTheListPage()
