@@ -1,10 +1,10 @@
-// The download control against curl, fetching the same 200 MiB file from the same
-// loopback server in the same run: the control's throughput as a share of curl's, and
+// The download control against curl, fetching the same 200 MiB file from the demo
+// site on 127.0.0.1 in the same run: the control's throughput as a share of curl's, and
 // the longest stall of the window's event loop while the control transfers (beside the
 // longest over as long a time with no transfer).
 #include "bench/BenchSupport.h"
 #include "pages/bkDLControl.h"
-#include "tests/pages/LoopbackHttpServer.h"
+#include "tests/support/RealPrograms.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,27 +21,12 @@
 
 namespace {
 
-constexpr qint64 ChunkBytes = 1 << 20;
-constexpr int Chunks = 200;
-constexpr qint64 FileBytes = ChunkBytes * Chunks;
+// The demo site makes the file on the fly: /tavolin/big/N.bin is N MiB.
+constexpr int FileMiB = 200;
+constexpr qint64 FileBytes = qint64(FileMiB) << 20;
 constexpr int TickMs = 5;
 constexpr int Rounds = 5;
 constexpr int TransferLimitMs = 120000;
-
-void serveBigFile(const LoopbackHttpServer::Request&, LoopbackHttpServer::Connection& out)
-{
-    static const QByteArray chunk = [] {
-        QByteArray bytes(ChunkBytes, Qt::Uninitialized);
-        for (qsizetype i = 0; i < bytes.size(); ++i)
-            bytes[i] = char(i * 31 + i / 4099);
-        return bytes;
-    }();
-    if (!out.send("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\nContent-Length: "
-                  + QByteArray::number(FileBytes) + "\r\n\r\n"))
-        return;
-    for (int i = 0; i < Chunks && out.send(chunk); ++i) {
-    }
-}
 
 // A chain of 5 ms single shots on the window's thread: a tick that comes late shows how
 // long the event loop was kept from running.
@@ -115,7 +100,7 @@ ControlRun controlRun(const QString& address, const QString& folder)
     const double ms = double(clock.nsecsElapsed()) / 1e6;
     meter.stop();
     run.worstStallMs = meter.worstMs();
-    if (complete && QFileInfo(QDir(folder).filePath(QStringLiteral("200.bin"))).size() == FileBytes)
+    if (complete && QFileInfo(QDir(folder).filePath(QStringLiteral("%1.bin").arg(FileMiB))).size() == FileBytes)
         run.ms = ms;
     return run;
 }
@@ -126,15 +111,15 @@ void ControlAgainstCurl(benchmark::State& state)
         state.SkipWithError("curl is not installed");
         return;
     }
-    LoopbackHttpServer server(serveBigFile);
+    DemoSite site;
     QTemporaryDir folder;
-    if (server.port() == 0 || !folder.isValid()) {
-        state.SkipWithError("no loopback server or no folder");
+    if (!site.start() || !folder.isValid()) {
+        state.SkipWithError("no demo site or no folder");
         return;
     }
-    const QString address = server.base() + QStringLiteral("/tavolin/big/200.bin");
+    const QString address = site.base() + QStringLiteral("tavolin/big/%1.bin").arg(FileMiB);
     const QString curlFile = folder.filePath(QStringLiteral("curl.bin"));
-    const QString controlFile = folder.filePath(QStringLiteral("200.bin"));
+    const QString controlFile = folder.filePath(QStringLiteral("%1.bin").arg(FileMiB));
     QWidget window;
     window.resize(320, 200);
     window.show();
