@@ -44,6 +44,7 @@ struct Row {
     bool streamed;
     MovieFault fault = MovieFault::None;
     bool redirected = false;
+    WebPlay play = WebPlay::Mouse;
 };
 
 constexpr GameKind F = GameKind::Flash;
@@ -125,15 +126,20 @@ const Row Rows[] = {
     {130, "Pixel Jump", "动作", F, 150, 165900, 7, "2012-01-28",
      "一只像素小方块的蹦跳之旅，越跳越高，别掉下去！", "lr=移动 space=跳跃", false, false},
     {131, "云端三国", "策略", W, 10, 802300, 9, "2012-03-27",
-     "在云端重现三国乱世：招募名将、经营城池、与好友结盟逐鹿中原。", "mouseleft=操作", true, false},
+     "在云端重现三国乱世：招募名将、经营城池、与好友结盟逐鹿中原。（演示：点中飘来的军旗夺取城池。）",
+     "mouseleft=夺旗", true, false},
     {132, "梦幻农场", "经营", W, 100, 623400, 8, "2012-03-21",
-     "种菜、养小动物、装扮自己的农场，还能去好友家串门。", "mouseleft=操作", false, false},
+     "种菜、养小动物、装扮自己的农场，还能去好友家串门。（演示：点中冒出来的果实把它收进篮子。）", "mouseleft=收获",
+     false, false},
     {133, "武林群侠录", "角色", W, 350, 455900, 8, "2012-03-15",
-     "拜入门派学习绝学，行走江湖结识侠客，书写你的武侠传奇。", "mouseleft=操作", false, false},
+     "拜入门派学习绝学，行走江湖结识侠客，书写你的武侠传奇。（演示：轻功穿行，收集秘籍，躲开暗器。）",
+     "arrows=移动 wasd=移动 enter=再来一局", false, false, MovieFault::None, false, WebPlay::Keys},
     {134, "海盗王国", "策略", W, 210, 301200, 7, "2012-03-05",
-     "组建船队出海寻宝，与其他海盗争夺港口和宝藏岛。", "mouseleft=操作", false, false},
+     "组建船队出海寻宝，与其他海盗争夺港口和宝藏岛。（演示：驾船捞起金币，避开礁石。）",
+     "arrows=驾船 wasd=驾船 enter=再来一局", false, false, MovieFault::None, false, WebPlay::Keys},
     {135, "星辰物语", "角色", W, 275, 233800, 8, "2012-02-25",
-     "在星辰大陆冒险收集精灵，培养属于你的精灵战队。", "mouseleft=操作", false, false},
+     "在星辰大陆冒险收集精灵，培养属于你的精灵战队。（演示：收集星光，躲开流星。）",
+     "arrows=移动 wasd=移动 enter=再来一局", false, false, MovieFault::None, false, WebPlay::Keys},
     {136, "Bubble Garden", "休闲", W, 160, 154300, 7, "2012-02-15",
      "Pop the floating bubbles before they fly away.", "mouseleft=pop", false, false},
 };
@@ -159,6 +165,7 @@ SiteCatalogue::SiteCatalogue()
         game.absoluteAddresses = row.id % 2 == 1;
         game.movieFault = row.fault;
         game.redirected = row.redirected;
+        game.webPlay = row.play;
         m_games.append(game);
     }
     std::stable_sort(m_games.begin(), m_games.end(),

@@ -15,6 +15,12 @@ struct GameControl {
 
 enum class GameKind { Flash, Web };
 
+// How a web game's page is played.
+enum class WebPlay {
+    Mouse, // click the targets
+    Keys,  // steer with the arrow keys or WASD
+};
+
 // What goes wrong with a Flash game's movie on purpose, for the launcher's failure paths.
 enum class MovieFault {
     None,
@@ -42,6 +48,7 @@ struct SiteGame {
     MovieFault movieFault = MovieFault::None;
     // The download link names the thumbnail and movie by addresses that redirect to them.
     bool redirected = false;
+    WebPlay webPlay = WebPlay::Mouse;
 
     bool isWeb() const { return kind == GameKind::Web; }
     // The first character, drawn large on the thumbnail.
