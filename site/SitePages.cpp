@@ -105,8 +105,8 @@ QString strip(const QString& title, const QString& count)
 QString footer()
 {
     return QStringLiteral("<div class=\"foot\"><a href=\"/\">首页</a>|<a href=\"%1\">联系我们</a>|<a href=\"%2\">下载mivo盒子</a>"
-                          "<br>© 2012 %3 · 本地演示站点</div>")
-        .arg(ContactPath, ClientPath, SiteName);
+                          "|<a href=\"%3\">客服中心</a>|<a href=\"%4\">充值中心</a><br>© 2012 %5 · 本地演示站点</div>")
+        .arg(ContactPath, ClientPath, QLatin1String(SitePaths::CustomerService), QLatin1String(SitePaths::TopUp), SiteName);
 }
 
 QString guideCaps(const GameControl& control)
@@ -268,6 +268,74 @@ QString SitePages::clientDownload() const
 </ul></div>
 )html") + footer() + QLatin1String("</div>");
     return document(QStringLiteral("下载mivo盒子 - ") + SiteName, body);
+}
+
+QString SitePages::customerService() const
+{
+    const QString body = portalHeader(QString()) + QStringLiteral(R"html(<div class="wrap">
+<div class="crumbs"><a href="/">首页</a> › 客服中心</div>
+<div class="client service"><h3>客服中心</h3><p>游戏打不开、充值没到账、账号找不回？告诉我们，客服小米粒帮您解决。</p>
+<div class="hours"><span><b>在线客服</b>每天 9:00 – 22:00</span><span><b>邮件客服</b>全天受理，24 小时内回复</span>
+<span><b>节假日</b>10:00 – 18:00</span></div></div>
+<div class="box"><h2>联系方式</h2><div class="contact">
+ <div><b>客服邮箱</b>kefu@mivo.example<br>游戏、下载和游戏浏览器的问题</div>
+ <div><b>充值问题</b>pay@mivo.example<br>请写明充值账号和时间</div>
+ <div><b>账号申诉</b>zhanghao@mivo.example<br>找回密码、账号被盗</div>
+ <div><b>意见反馈</b>fankui@mivo.example<br>想玩的游戏、网站的建议</div>
+</div><div class="note">本站是本地演示站点，以上联系方式均为虚构，发出的邮件不会有人收到。</div></div>
+<div class="box"><h2>常见问题</h2><dl class="faq">
+ <dt>网页游戏打不开或一直白屏怎么办？</dt><dd>点游戏浏览器下方的“清除缓存”，再重新打开游戏；仍然不行，请把游戏名称和出问题的时间发到客服邮箱。</dd>
+ <dt>游戏里按键没有反应？</dt><dd>先用鼠标点一下游戏画面，让游戏接收键盘；方向键和 W A S D 都可以操作。</dd>
+ <dt>打开的游戏太多了，怎么关掉？</dt><dd>每个网页游戏一个标签页，点标签上的关闭按钮即可；关掉最后一个标签时游戏浏览器也会关闭。</dd>
+ <dt>充值以后游戏币没有到账？</dt><dd>正式环境中充值一般 5 分钟内到账。本演示站点不收取任何费用，也不会发放游戏币。</dd>
+ <dt>忘记了密码怎么办？</dt><dd>发邮件到账号申诉邮箱，注明注册时使用的用户名和邮箱。</dd>
+</dl></div>
+)html") + footer() + QLatin1String("</div>");
+    return document(QStringLiteral("客服中心 - ") + SiteName, body);
+}
+
+QString SitePages::topUp() const
+{
+    struct Amount {
+        int yuan;
+        int bonus;
+    };
+    static constexpr Amount Amounts[] = {{10, 0}, {30, 0}, {50, 20}, {100, 60}, {200, 150}, {500, 500}};
+    QString amounts;
+    for (const Amount& amount : Amounts) {
+        amounts += QStringLiteral(R"html(<label><input type="radio" name="amount" value="%1"%2><span class="tile"><b>%1 元</b>)html"
+                                  R"html(<small>%3 mivo币</small>%4</span></label>)html")
+                       .arg(QString::number(amount.yuan), amount.yuan == 30 ? QStringLiteral(" checked") : QString(),
+                            QString::number(amount.yuan * 10),
+                            amount.bonus ? QStringLiteral("<em>赠 %1</em>").arg(amount.bonus) : QString());
+    }
+    // The form goes nowhere: submitting only repeats that nothing was charged.
+    const QString body = portalHeader(QString()) + fill(QStringLiteral(R"html(<div class="wrap">
+<div class="crumbs"><a href="/">首页</a> › 充值中心</div>
+<div class="demo-notice"><b>演示</b>这是演示页面，不会产生任何扣费。表单不会提交到任何地方，也不会发放游戏币。</div>
+<div class="columns start">
+<div class="box"><h2>充值中心</h2>
+<form class="pay" onsubmit="document.getElementById('paid').hidden=false;return false">
+ <div class="row"><span class="label">充值账号</span><input name="user" placeholder="请输入mivo用户名" maxlength="16"></div>
+ <div class="row"><span class="label">充值金额</span><div class="amounts">{{amounts}}</div></div>
+ <div class="row"><span class="label">支付方式</span><div class="methods">
+  <label><input type="radio" name="method" value="bank" checked><span>网上银行</span></label>
+  <label><input type="radio" name="method" value="mobile"><span>手机支付</span></label>
+  <label><input type="radio" name="method" value="card"><span>游戏点卡</span></label></div></div>
+ <div class="row"><span class="label"></span><div><button class="btn big orange">确认充值</button>
+  <div id="paid" class="paid" hidden>演示站点：没有发生任何扣费，也没有发出任何请求。</div></div></div>
+</form></div>
+<div class="box"><h2>充值说明</h2><ul class="rules">
+ <li>1 元 = 10 mivo币，可在所有网页游戏中使用。</li>
+ <li>单笔满 50 元有赠送，赠送的 mivo币与充值同时到账。</li>
+ <li>未成年人请在家长陪同下充值。</li>
+ <li>遇到问题请到<a href="{{service}}">客服中心</a>。</li>
+</ul></div>
+</div>
+)html"),
+                                                         {{"amounts", amounts}, {"service", QLatin1String(SitePaths::CustomerService)}})
+        + footer() + QLatin1String("</div>");
+    return document(QStringLiteral("充值中心 - ") + SiteName, body);
 }
 
 int SitePages::flashPageCount() const

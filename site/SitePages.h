@@ -18,6 +18,9 @@ public:
     QString home() const;
     QString contact() const;
     QString clientDownload() const;
+    QString customerService() const;
+    // Amounts to choose and a form that charges nothing: the site is a demo.
+    QString topUp() const;
     int flashPageCount() const;
     QString flashList(int page) const;
     QString hotRank() const;

@@ -8,6 +8,10 @@
 // full addresses below a site base that ends in "/".
 namespace SitePaths {
 
+// Service pages at the site's root, which the game browser's tool bar opens.
+inline constexpr char CustomerService[] = "/kefu.htm";
+inline constexpr char TopUp[] = "/html/chongzhi.html";
+
 QString Thumbnail(const SiteGame& game);
 QString Movie(const SiteGame& game);
 QString GamePage(const SiteGame& game);

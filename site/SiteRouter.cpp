@@ -75,6 +75,10 @@ HttpResponse SiteRouter::respond(const HttpRequest& request)
         return page(pages.home());
     if (path == QLatin1String(SitePathNames::Contact))
         return page(pages.contact());
+    if (path == QLatin1String(SitePaths::CustomerService))
+        return page(pages.customerService());
+    if (path == QLatin1String(SitePaths::TopUp))
+        return page(pages.topUp());
     if (path == QLatin1String(SiteStyle::StylePath)) {
         HttpResponse css = HttpResponse::Bytes("text/css; charset=utf-8", SiteStyle::Css().toUtf8());
         css.headers.append(std::pair<QByteArray, QByteArray>("Cache-Control", "max-age=3600"));

@@ -122,6 +122,35 @@ kbd { display: inline-block; min-width: 26px; padding: 2px 7px; border-radius: 5
 .contact b { display: block; color: #0460a3; font-size: 14px; margin-bottom: 4px; }
 .faq dt { font-weight: bold; color: #0460a3; margin-top: 10px; }
 .faq dd { margin: 2px 0 0; color: #56636f; }
+
+/* Customer service and top-up */
+.client.service { margin: 14px 0; padding: 24px 22px; }
+.client.service h3 { font-size: 24px; }
+.hours { display: flex; flex-wrap: wrap; justify-content: center; gap: 10px; }
+.hours span { background: rgba(255, 255, 255, .16); border-radius: 16px; padding: 4px 14px; font-size: 13px; }
+.hours b { margin-right: 6px; }
+.demo-notice { margin: 14px 0 0; padding: 10px 14px; border-radius: 10px; background: #fff8e6; border: 1px solid #f5c46b; color: #8a5a00; font-size: 14px; }
+.demo-notice b { display: inline-block; margin-right: 10px; padding: 0 8px; border-radius: 9px; background: #f5a623; color: #fff; font-size: 12px; }
+.columns.start { align-items: start; }
+.pay .row { display: grid; grid-template-columns: 76px 1fr; gap: 12px; align-items: start; margin: 14px 0; }
+.pay .label { color: #56636f; padding-top: 7px; text-align: right; }
+.pay input[name=user] { width: 240px; padding: 7px 12px; border: 1px solid #c9dbea; border-radius: 6px; font: inherit; outline: 0; }
+.pay input[name=user]:focus { border-color: #298cd3; box-shadow: 0 0 0 3px rgba(41, 140, 211, .15); }
+.amounts { display: grid; grid-template-columns: repeat(3, minmax(110px, 1fr)); gap: 12px 10px; }
+.amounts label, .methods label { position: relative; cursor: pointer; }
+.amounts input, .methods input { position: absolute; opacity: 0; }
+.amounts .tile { display: block; padding: 9px 8px; border: 2px solid #d3e3f1; border-radius: 10px; text-align: center; background: #fff; }
+.amounts .tile b { display: block; font-size: 19px; color: #0460a3; }
+.amounts .tile small { color: #8a97a5; font-size: 12px; }
+.amounts .tile em { position: absolute; top: -9px; right: 8px; padding: 0 7px; border-radius: 9px; background: #f5a623; color: #fff; font-style: normal; font-size: 11px; }
+.amounts input:checked + .tile { border-color: #f5a623; background: #fff8ec; box-shadow: 0 2px 8px rgba(240, 140, 0, .2); }
+.methods { display: flex; flex-wrap: wrap; gap: 10px; }
+.methods span { display: inline-block; padding: 6px 16px; border: 2px solid #d3e3f1; border-radius: 17px; background: #fff; }
+.methods input:checked + span { border-color: #298cd3; color: #0460a3; background: #eef6fd; }
+.pay button { border: 0; cursor: pointer; font-family: inherit; }
+.paid { margin-top: 10px; color: #8a5a00; background: #fff8e6; border-radius: 8px; padding: 6px 12px; }
+.rules { margin: 0; padding-left: 18px; color: #56636f; }
+.rules li { margin: 4px 0; }
 )css");
 }
 

@@ -25,6 +25,8 @@ private slots:
     void initTestCase();
     void servesEverySiteAddress_data();
     void servesEverySiteAddress();
+    void pagesCarryTheirTabCaptions_data();
+    void pagesCarryTheirTabCaptions();
     void unknownAddressesAreMissing_data();
     void unknownAddressesAreMissing();
     void thumbnailsAreDistinctJpegs();
@@ -200,6 +202,32 @@ void TestSiteRouting::servesEverySiteAddress()
     QVERIFY(!response.body.isEmpty());
     if (type.startsWith("text/html") && response.body.size() > 64)
         QVERIFY(response.body.contains("<meta charset=\"utf-8\">"));
+}
+
+void TestSiteRouting::pagesCarryTheirTabCaptions_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("canvas");
+    // The game browser puts these paths after the site base, which ends in "/" already.
+    QTest::newRow("customer service") << Base + QStringLiteral("/kefu.htm") << QStringLiteral("客服中心 - mivo游戏") << false;
+    QTest::newRow("top-up") << Base + QStringLiteral("/html/chongzhi.html") << QStringLiteral("充值中心 - mivo游戏") << false;
+    for (const SiteGame& game : m_catalogue->webGames())
+        QTest::newRow(qPrintable(game.name)) << SitePaths::Absolute(Base, SitePaths::WebGame(game)) << game.name << true;
+}
+
+// The game browser's tab caption follows the document's title.
+void TestSiteRouting::pagesCarryTheirTabCaptions()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, title);
+    QFETCH(bool, canvas);
+    static const QRegularExpression titled(QStringLiteral("<title>([^<]*)</title>"));
+    const HttpResponse response = fetch(address);
+    QCOMPARE(response.status, 200);
+    const QString html = body(response);
+    QCOMPARE(unescapeHtml(titled.match(html).captured(1)), title);
+    QCOMPARE(html.contains(QStringLiteral("<canvas")), canvas);
 }
 
 void TestSiteRouting::unknownAddressesAreMissing_data()
@@ -553,7 +581,8 @@ void TestSiteRouting::pagesUseNoOutsideResources()
     QStringList pages = {SiteHomeUrl(), ContactUrl(), FlashListUrl(), HotRankUrl(), GameWebListUrl(), FeatureUrl(),
                          SearchUrl() + QStringLiteral("大"), SpaceUrl(), AdRightUrl(), AdDownUrl(),
                          Base + QStringLiteral("css/site.css"), Base + QStringLiteral("tavolin/html/left/0/list.html"),
-                         Base + QStringLiteral("tavolin/download/index.html"), Base + QStringLiteral("nothing")};
+                         Base + QStringLiteral("tavolin/download/index.html"), Base + QStringLiteral("kefu.htm"),
+                         Base + QStringLiteral("html/chongzhi.html"), Base + QStringLiteral("nothing")};
     for (const SiteGame& game : m_catalogue->games()) {
         pages += SitePaths::Absolute(Base, SitePaths::GamePage(game));
         if (game.isWeb())
