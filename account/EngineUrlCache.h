@@ -27,10 +27,10 @@ public:
     int deleteEntry(const QString& sourceUrl) override;
     void closeFind(FindHandle find) override;
 
+private:
     // What the profile holds now, in walking order: the HTTP cache first.
     QList<Entry> entries() const;
 
-private:
     struct Walk {
         QList<Entry> entries;
         qsizetype next = 0;

@@ -25,7 +25,7 @@ public:
     // the profile's cookies.
     QNetworkCookieJar* NewJar() const;
 
-    // Every cookie the mirror holds now, expired ones included until the store drops them.
+    // Every cookie the mirror holds now.
     QList<QNetworkCookie> cookies() const;
 
     class Table;
