@@ -1,5 +1,7 @@
 #include "web/WebProfile.h"
 
+#include "web/ProfileCookies.h"
+
 #include <QDir>
 #include <QStandardPaths>
 #include <QWebEngineProfile>
@@ -13,5 +15,8 @@ QWebEngineProfile* CreateNamedWebProfile(const QString& name, QObject* owner)
     profile->setCachePath(QDir(cache).absoluteFilePath(QStringLiteral("tavolin/web/") + name));
     profile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
     profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+    // The program's own requests and the cache cleaner see the cookies the store
+    // announces from now on, the stored ones included.
+    ProfileCookies::Of(profile);
     return profile;
 }
