@@ -107,6 +107,12 @@ void MainFrm::buildStrip()
     connect(m_myBox, &MainMe::refused, this, &MainFrm::showNotice);
     connect(m_finder, &MainGame::refused, this, &MainFrm::showNotice);
     connect(m_myBox, &MainMe::webGameRequested, &m_app.gameBrowser(), &CorvaneLink::open);
+    // Type 9, the registration window, is not built yet.
+    connect(m_myBox, &MainMe::elementTypeRequested, this, [this](int type) {
+        if (type == 8)
+            showLogin();
+    });
+    connect(&m_rememberedLogins, &RememberedLogins::saveFailed, this, &MainFrm::showNotice);
     connect(&m_app.gameBrowser(), &CorvaneLink::failed, this, &MainFrm::showNotice);
 }
 
@@ -146,6 +152,18 @@ MdlMenu::MainMenuCommands MainFrm::mainMenuCommands()
 void MainFrm::showMainMenu(QPoint at)
 {
     MdlMenu::ShowMainMenu(this, at, mainMenuCommands());
+}
+
+void MainFrm::showLogin()
+{
+    if (!m_login) {
+        m_login = new U_Login(m_app.webProfile(), m_rememberedLogins, this);
+        connect(m_login, &U_Login::loggedIn, m_myBox, &MainMe::WebRefresh);
+        // U_Login::registrationRequested waits for the registration window.
+    }
+    m_login->show();
+    m_login->raise();
+    m_login->activateWindow();
 }
 
 void MainFrm::armCornerPopup(bool loaded)
