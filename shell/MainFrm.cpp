@@ -2,6 +2,7 @@
 
 #include "controls/iButton.h"
 #include "controls/MdlMenu.h"
+#include "controls/WindowRegion.h"
 #include "ipc/CorvaneLink.h"
 #include "pages/MainGame.h"
 #include "pages/MainMe.h"
@@ -20,23 +21,11 @@
 #include <QCursor>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPainterPath>
 #include <QWebEngineView>
 #include <QWindow>
 
 const QRect MainFrm::StripRect(45, 8, 660, 25);
 const QRect MainFrm::ContainerRect(4, 34, 791, 550);
-
-namespace {
-
-QRegion roundedRegion(int width, int height)
-{
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, width, height), 3, 3);
-    return QRegion(path.toFillPolygon().toPolygon());
-}
-
-} // namespace
 
 MainFrm::MainFrm(TavolinApp& app)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
@@ -58,7 +47,7 @@ MainFrm::MainFrm(TavolinApp& app)
         pictures << QPixmap(SkinPath(QString::fromLatin1(icon)));
     MdlMenu::SetMenuPictures(pictures);
     buildTitleButtons();
-    setMask(roundedRegion(FrameWidth, FrameHeight));
+    RectRgn(this, FrameWidth, FrameHeight, 6);
 
     MdlMenu::HookMenuWindow(this);
 
