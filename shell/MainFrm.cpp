@@ -1,5 +1,6 @@
 #include "shell/MainFrm.h"
 
+#include "account/Install.h"
 #include "controls/iButton.h"
 #include "controls/MdlMenu.h"
 #include "controls/WindowRegion.h"
@@ -123,7 +124,7 @@ void MainFrm::buildTitleButtons()
 MdlMenu::MainMenuCommands MainFrm::mainMenuCommands()
 {
     return {
-        [this] { MenuPublic::MenuSZ(m_timerRight); },
+        [this] { openSettings(); },
         [] { MenuPublic::MenuHelp(); },
         [] { MenuPublic::MenuWeb(); },
         [this] { showNotice(QStringLiteral("检测更新暂时不可用。")); },
@@ -142,6 +143,13 @@ void MainFrm::armCornerPopup(bool loaded)
     if (!loaded)
         return;
     m_webRight->page()->toHtml([this](const QString& html) { m_timerRight.pageLoaded(html); });
+}
+
+void MainFrm::openSettings()
+{
+    auto* settings = new Install(m_app.webProfile(), m_app.programPath(), this);
+    connect(settings, &Install::writeFailed, this, &MainFrm::showNotice);
+    MenuPublic::MenuSZ(m_timerRight, settings);
 }
 
 void MainFrm::stopCornerPopupTimer()

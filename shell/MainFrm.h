@@ -58,6 +58,7 @@ private:
     void buildStrip();
     void buildTitleButtons();
     void armCornerPopup(bool loaded);
+    void openSettings();
     void showNotice(const QString& text);
     void startDrag();
 
