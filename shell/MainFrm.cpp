@@ -1,6 +1,7 @@
 #include "shell/MainFrm.h"
 
 #include "account/Install.h"
+#include "account/RightDown.h"
 #include "controls/iButton.h"
 #include "controls/MdlMenu.h"
 #include "controls/WindowRegion.h"
@@ -56,13 +57,16 @@ MainFrm::MainFrm(TavolinApp& app)
     m_webRight = CreateSiteView(m_app.webProfile(), this);
     m_webRight->hide();
     connect(&m_timerRight, &CornerPopupTimer::due, this, &MainFrm::cornerPopupDue);
+    connect(this, &MainFrm::cornerPopupDue, this, &MainFrm::showCornerPopup);
     connect(m_webRight, &QWebEngineView::loadFinished, this, &MainFrm::armCornerPopup);
     m_webRight->load(QUrl(AdRightUrl()));
 }
 
 MainFrm::~MainFrm()
 {
-    // The pane answers pending requests while it goes, so it goes while the frame is whole.
+    // The pane answers pending requests while it goes, so it goes while the frame is whole;
+    // the pop-up's view goes before the profile it uses.
+    delete m_cornerPopup;
     delete m_webRight;
 }
 
@@ -145,6 +149,19 @@ void MainFrm::armCornerPopup(bool loaded)
     m_webRight->page()->toHtml([this](const QString& html) { m_timerRight.pageLoaded(html); });
 }
 
+RightDown* MainFrm::cornerPopup() const
+{
+    return m_cornerPopup;
+}
+
+void MainFrm::showCornerPopup()
+{
+    // Not a child of the frame: it shows even while the frame waits in the tray.
+    delete m_cornerPopup;
+    m_cornerPopup = new RightDown(m_app.webProfile());
+    m_cornerPopup->showInCorner();
+}
+
 void MainFrm::openSettings()
 {
     auto* settings = new Install(m_app.webProfile(), m_app.programPath(), this);
@@ -199,5 +216,8 @@ void MainFrm::closeEvent(QCloseEvent* event)
     // title bar's button follows the hide-or-quit setting.
     if (!m_app.isQuitting())
         Menu_Close_Click();
+    // The program ends: the corner pop-up goes with the frame.
+    if (m_cornerPopup)
+        m_cornerPopup->close();
     event->accept();
 }

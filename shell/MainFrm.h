@@ -4,11 +4,13 @@
 #include "shell/CornerPopupTimer.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 class MainGame;
 class MainMe;
 class QWebEngineView;
+class RightDown;
 class TavolinApp;
 class iButton;
 class uTab;
@@ -36,6 +38,8 @@ public:
     iButton* closeButton() const { return m_closeButton; }
     QWebEngineView* advertisementPane() const { return m_webRight; }
     CornerPopupTimer& cornerPopupTimer() { return m_timerRight; }
+    // The corner pop-up while it is open, else null.
+    RightDown* cornerPopup() const;
 
     void stopCornerPopupTimer();
     // The title bar's close button.
@@ -58,6 +62,7 @@ private:
     void buildStrip();
     void buildTitleButtons();
     void armCornerPopup(bool loaded);
+    void showCornerPopup();
     void openSettings();
     void showNotice(const QString& text);
     void startDrag();
@@ -71,6 +76,7 @@ private:
     MainGame* m_finder = nullptr;
     QWebEngineView* m_webRight = nullptr;
     CornerPopupTimer m_timerRight;
+    QPointer<RightDown> m_cornerPopup;
     iButton* m_menuButton = nullptr;
     iButton* m_minButton = nullptr;
     iButton* m_closeButton = nullptr;
