@@ -11,10 +11,12 @@
 #include "tests/support/AppFolder.h"
 #include "tests/support/CatalogueLock.h"
 #include "tests/support/RealPrograms.h"
+#include "web/ProfileCookies.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -22,10 +24,32 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
+
+namespace {
+
+qint64 folderBytes(const QString& folder)
+{
+    qint64 bytes = 0;
+    for (QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); files.hasNext();) {
+        files.next();
+        bytes += files.fileInfo().size();
+    }
+    return bytes;
+}
+
+bool loggedIn(QWebEngineProfile* profile)
+{
+    const QList<QNetworkCookie> cookies = ProfileCookies::Of(profile)->cookies();
+    return std::any_of(cookies.begin(), cookies.end(), [](const QNetworkCookie& c) { return c.name() == "mivo_session"; });
+}
+
+} // namespace
 
 class TestSettingsWindow : public QObject {
     Q_OBJECT
@@ -37,6 +61,7 @@ private slots:
     void settingsRoundTrip();
     void failedWritesAreReported_data();
     void failedWritesAreReported();
+    void purgeKeepsTheLogin();
     void cornerPopupLeavesTheFocusAndGoes();
 
 private:
@@ -214,6 +239,39 @@ void TestSettingsWindow::failedWritesAreReported()
     QCOMPARE(Catalogue::CloseHidesWindow(), !catalogueLocked);
     QCOMPARE(Autostart::IsOn(m_program), !autostartBlocked);
     notice->close();
+}
+
+void TestSettingsWindow::purgeKeepsTheLogin()
+{
+    // Logged in on the site, whose pages fill the program's cache.
+    QWebEngineProfile* profile = m_tavolin->webProfile();
+    QWebEngineView view;
+    view.setPage(new QWebEnginePage(profile, &view));
+    view.resize(400, 300);
+    view.show();
+    view.load(QUrl(m_site.base() + "my/login.php?username=demo&password=demo123"));
+    QTRY_VERIFY_WITH_TIMEOUT(loggedIn(profile), 10000);
+    view.load(QUrl(m_site.base() + "my/space1.php"));
+    const QString cache = profile->cachePath();
+    qint64 filled = 0;
+    QTRY_VERIFY_WITH_TIMEOUT((filled = folderBytes(cache)) > 20000, 15000);
+
+    Install* settings = openSettingsFromTheMenu();
+    QVERIFY(settings);
+    QTest::mouseClick(settings->iBtn_PurgeBtn(), Qt::LeftButton);
+    QTRY_VERIFY2_WITH_TIMEOUT(folderBytes(cache) < filled / 10, qPrintable(QString::number(folderBytes(cache))), 10000);
+    // Cookies would go in the background too: give them the time, then ask the site.
+    QTest::qWait(2000);
+    QVERIFY(loggedIn(profile));
+    QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+    view.load(QUrl(m_site.base() + "my/space1.php"));
+    QVERIFY(loaded.wait(10000));
+    QString text;
+    view.page()->toPlainText([&text](const QString& plain) { text = plain; });
+    QTRY_VERIFY(!text.isEmpty());
+    QVERIFY2(text.contains(QStringLiteral("demo，欢迎回来")), qPrintable(text));
+    QVERIFY(settings->isVisible());
+    QTest::mouseClick(settings->W_Close(), Qt::LeftButton);
 }
 
 void TestSettingsWindow::cornerPopupLeavesTheFocusAndGoes()
