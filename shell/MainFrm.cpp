@@ -164,6 +164,12 @@ void MainFrm::showCornerPopup()
 
 void MainFrm::openSettings()
 {
+    // The tray's menu still reaches the frame while the settings are open: one window.
+    if (Install* open = findChild<Install*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
     auto* settings = new Install(m_app.webProfile(), m_app.programPath(), this);
     connect(settings, &Install::writeFailed, this, &MainFrm::showNotice);
     MenuPublic::MenuSZ(m_timerRight, settings);
