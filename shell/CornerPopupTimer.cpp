@@ -7,12 +7,18 @@ CornerPopupTimer::CornerPopupTimer(QObject* parent)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(DelayMs);
-    connect(&m_timer, &QTimer::timeout, this, &CornerPopupTimer::due);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        m_owed = false;
+        emit due();
+    });
 }
 
 void CornerPopupTimer::pageLoaded(const QString& html)
 {
-    if (!m_switchedOff && AdvertisementPageFound(html))
+    if (!AdvertisementPageFound(html))
+        return;
+    m_owed = true;
+    if (!m_switchedOff)
         m_timer.start();
 }
 
@@ -25,4 +31,6 @@ void CornerPopupTimer::switchOff()
 void CornerPopupTimer::switchOn()
 {
     m_switchedOff = false;
+    if (m_owed)
+        m_timer.start();
 }

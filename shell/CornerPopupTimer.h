@@ -4,8 +4,8 @@
 #include <QTimer>
 
 // When the corner pop-up opens: once, a delay after the advertisement page loaded.
-// Settings and About switch it off, and a later page load does not arm it again until
-// it is switched back on.
+// Settings and About switch it off while they are open; switched back on, a pop-up
+// still owed (its page loaded, it has not been shown) is due a full delay later.
 class CornerPopupTimer : public QObject {
     Q_OBJECT
 public:
@@ -26,4 +26,5 @@ signals:
 private:
     QTimer m_timer;
     bool m_switchedOff = false;
+    bool m_owed = false;
 };

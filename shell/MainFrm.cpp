@@ -1,7 +1,10 @@
 #include "shell/MainFrm.h"
 
+#include "account/Install.h"
+#include "account/RightDown.h"
 #include "controls/iButton.h"
 #include "controls/MdlMenu.h"
+#include "controls/WindowRegion.h"
 #include "ipc/CorvaneLink.h"
 #include "pages/MainGame.h"
 #include "pages/MainMe.h"
@@ -20,23 +23,11 @@
 #include <QCursor>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPainterPath>
 #include <QWebEngineView>
 #include <QWindow>
 
 const QRect MainFrm::StripRect(45, 8, 660, 25);
 const QRect MainFrm::ContainerRect(4, 34, 791, 550);
-
-namespace {
-
-QRegion roundedRegion(int width, int height)
-{
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, width, height), 3, 3);
-    return QRegion(path.toFillPolygon().toPolygon());
-}
-
-} // namespace
 
 MainFrm::MainFrm(TavolinApp& app)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
@@ -58,7 +49,7 @@ MainFrm::MainFrm(TavolinApp& app)
         pictures << QPixmap(SkinPath(QString::fromLatin1(icon)));
     MdlMenu::SetMenuPictures(pictures);
     buildTitleButtons();
-    setMask(roundedRegion(FrameWidth, FrameHeight));
+    RectRgn(this, FrameWidth, FrameHeight, 6);
 
     MdlMenu::HookMenuWindow(this);
 
@@ -66,13 +57,16 @@ MainFrm::MainFrm(TavolinApp& app)
     m_webRight = CreateSiteView(m_app.webProfile(), this);
     m_webRight->hide();
     connect(&m_timerRight, &CornerPopupTimer::due, this, &MainFrm::cornerPopupDue);
+    connect(this, &MainFrm::cornerPopupDue, this, &MainFrm::showCornerPopup);
     connect(m_webRight, &QWebEngineView::loadFinished, this, &MainFrm::armCornerPopup);
     m_webRight->load(QUrl(AdRightUrl()));
 }
 
 MainFrm::~MainFrm()
 {
-    // The pane answers pending requests while it goes, so it goes while the frame is whole.
+    // The pane answers pending requests while it goes, so it goes while the frame is whole;
+    // the pop-up's view goes before the profile it uses.
+    delete m_cornerPopup;
     delete m_webRight;
 }
 
@@ -140,7 +134,7 @@ void MainFrm::buildTitleButtons()
 MdlMenu::MainMenuCommands MainFrm::mainMenuCommands()
 {
     return {
-        [this] { MenuPublic::MenuSZ(m_timerRight); },
+        [this] { openSettings(); },
         [] { MenuPublic::MenuHelp(); },
         [] { MenuPublic::MenuWeb(); },
         [this] { showNotice(QStringLiteral("检测更新暂时不可用。")); },
@@ -171,6 +165,32 @@ void MainFrm::armCornerPopup(bool loaded)
     if (!loaded)
         return;
     m_webRight->page()->toHtml([this](const QString& html) { m_timerRight.pageLoaded(html); });
+}
+
+RightDown* MainFrm::cornerPopup() const
+{
+    return m_cornerPopup;
+}
+
+void MainFrm::showCornerPopup()
+{
+    // Not a child of the frame: it shows even while the frame waits in the tray.
+    delete m_cornerPopup;
+    m_cornerPopup = new RightDown(m_app.webProfile());
+    m_cornerPopup->showInCorner();
+}
+
+void MainFrm::openSettings()
+{
+    // The tray's menu still reaches the frame while the settings are open: one window.
+    if (Install* open = findChild<Install*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* settings = new Install(m_app.webProfile(), m_app.programPath(), this);
+    connect(settings, &Install::writeFailed, this, &MainFrm::showNotice);
+    MenuPublic::MenuSZ(m_timerRight, settings);
 }
 
 void MainFrm::stopCornerPopupTimer()
@@ -220,5 +240,8 @@ void MainFrm::closeEvent(QCloseEvent* event)
     // title bar's button follows the hide-or-quit setting.
     if (!m_app.isQuitting())
         Menu_Close_Click();
+    // The program ends: the corner pop-up goes with the frame.
+    if (m_cornerPopup)
+        m_cornerPopup->close();
     event->accept();
 }

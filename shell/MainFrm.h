@@ -12,6 +12,7 @@
 class MainGame;
 class MainMe;
 class QWebEngineView;
+class RightDown;
 class TavolinApp;
 class iButton;
 class uTab;
@@ -42,6 +43,8 @@ public:
     // The open login window, if any.
     U_Login* loginWindow() const { return m_login; }
     RememberedLogins& rememberedLogins() { return m_rememberedLogins; }
+    // The corner pop-up while it is open, else null.
+    RightDown* cornerPopup() const;
 
     void stopCornerPopupTimer();
     // The title bar's close button.
@@ -66,6 +69,8 @@ private:
     void buildStrip();
     void buildTitleButtons();
     void armCornerPopup(bool loaded);
+    void showCornerPopup();
+    void openSettings();
     void showNotice(const QString& text);
     void startDrag();
 
@@ -80,6 +85,7 @@ private:
     CornerPopupTimer m_timerRight;
     RememberedLogins m_rememberedLogins;
     QPointer<U_Login> m_login;
+    QPointer<RightDown> m_cornerPopup;
     iButton* m_menuButton = nullptr;
     iButton* m_minButton = nullptr;
     iButton* m_closeButton = nullptr;

@@ -1,5 +1,6 @@
 #include "shell/MenuPublic.h"
 
+#include "account/Install.h"
 #include "shell/CornerPopupTimer.h"
 #include "shell/SiteAddresses.h"
 
@@ -8,9 +9,11 @@
 
 namespace MenuPublic {
 
-void MenuSZ(CornerPopupTimer& cornerPopup)
+void MenuSZ(CornerPopupTimer& cornerPopup, Install* settings)
 {
     cornerPopup.switchOff();
+    QObject::connect(settings, &QDialog::finished, &cornerPopup, &CornerPopupTimer::switchOn);
+    settings->open();
 }
 
 void MenuWeb()

@@ -12,8 +12,9 @@
 #include <QCursor>
 #include <QSystemTrayIcon>
 
-TavolinApp::TavolinApp(QObject* parent)
+TavolinApp::TavolinApp(const QString& programPath, QObject* parent)
     : QObject(parent)
+    , m_programPath(programPath.isEmpty() ? QCoreApplication::applicationFilePath() : programPath)
     , m_profile(CreateNamedWebProfile(QStringLiteral("Tavolin"), this))
     , m_gameBrowser(std::make_unique<CorvaneLink>(Settings().AppPath + QStringLiteral("Corvane")))
 {

@@ -14,7 +14,8 @@ class QWebEngineProfile;
 class TavolinApp : public QObject {
     Q_OBJECT
 public:
-    explicit TavolinApp(QObject* parent = nullptr);
+    // `programPath` is the program to start at logon: this program, unless a test says otherwise.
+    explicit TavolinApp(const QString& programPath = QString(), QObject* parent = nullptr);
     ~TavolinApp() override;
 
     QWebEngineProfile* webProfile() const { return m_profile; }
@@ -22,6 +23,7 @@ public:
     QSystemTrayIcon* trayIcon() const { return m_tray; }
     MainFrm* frame() const { return m_frame.get(); }
     bool isQuitting() const { return m_quitting; }
+    QString programPath() const { return m_programPath; }
 
     // A command from a later start: "Show" brings the window back; others are ignored.
     void executeCommand(const QString& command);
@@ -38,6 +40,7 @@ signals:
 private:
     void buildTray();
 
+    QString m_programPath;
     QWebEngineProfile* m_profile = nullptr;
     std::unique_ptr<CorvaneLink> m_gameBrowser;
     QSystemTrayIcon* m_tray = nullptr;

@@ -6,6 +6,7 @@
 #include "ipc/SingleInstance.h"
 #include "pages/MainGame.h"
 #include "pages/MainMe.h"
+#include "shell/CornerPopupTimer.h"
 #include "shell/GlobalSettings.h"
 #include "shell/MainFrm.h"
 #include "shell/TavolinApp.h"
@@ -378,8 +379,9 @@ void TestMainFrame::advertisementArmsTheCornerPopup()
 {
     QTRY_VERIFY_WITH_TIMEOUT(m_frame->cornerPopupTimer().isActive(), 15000);
     QCOMPARE(m_frame->cornerPopupTimer().interval(), 5000);
-    m_frame->stopCornerPopupTimer();
-    m_frame->cornerPopupTimer().switchOn();
+    QSignalSpy due(&m_frame->cornerPopupTimer(), &CornerPopupTimer::due);
+    QVERIFY(due.wait(6000));
+    QVERIFY(m_frame->cornerPopup());
     // A missing advertisement page carries the page-not-found text: no pop-up then.
     QSignalSpy loaded(m_frame->advertisementPane(), &QWebEngineView::loadFinished);
     m_frame->advertisementPane()->load(QUrl(m_siteBase + "tavolin/html/ad/missing.html"));
