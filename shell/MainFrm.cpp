@@ -1,10 +1,14 @@
 #include "shell/MainFrm.h"
 
+#include "account/About.h"
+#include "account/FUpload.h"
+#include "account/U_Regedit.h"
 #include "controls/iButton.h"
 #include "controls/MdlMenu.h"
 #include "ipc/CorvaneLink.h"
 #include "pages/MainGame.h"
 #include "pages/MainMe.h"
+#include "shell/Clock.h"
 #include "shell/GlobalSettings.h"
 #include "shell/MenuPublic.h"
 #include "shell/SiteAddresses.h"
@@ -107,6 +111,10 @@ void MainFrm::buildStrip()
     connect(m_myBox, &MainMe::refused, this, &MainFrm::showNotice);
     connect(m_finder, &MainGame::refused, this, &MainFrm::showNotice);
     connect(m_myBox, &MainMe::webGameRequested, &m_app.gameBrowser(), &CorvaneLink::open);
+    connect(m_myBox, &MainMe::elementTypeRequested, this, [this](int type) {
+        if (type == 9)
+            showRegistration();
+    });
     connect(&m_app.gameBrowser(), &CorvaneLink::failed, this, &MainFrm::showNotice);
 }
 
@@ -137,10 +145,44 @@ MdlMenu::MainMenuCommands MainFrm::mainMenuCommands()
         [this] { MenuPublic::MenuSZ(m_timerRight); },
         [] { MenuPublic::MenuHelp(); },
         [] { MenuPublic::MenuWeb(); },
-        [this] { showNotice(QStringLiteral("检测更新暂时不可用。")); },
-        [this] { m_timerRight.switchOff(); },
+        [this] { checkForUpdate(); },
+        [this] { showAbout(); },
         [this] { Menu_Close_Click(); },
     };
+}
+
+U_Regedit* MainFrm::registrationWindow() const
+{
+    return m_registration;
+}
+
+void MainFrm::showRegistration()
+{
+    if (!m_registration) {
+        m_registration = new U_Regedit(m_app.webProfile(), this);
+        connect(m_registration, &U_Regedit::registered, m_myBox, &MainMe::WebRefresh);
+    }
+    m_registration->show();
+    m_registration->raise();
+    m_registration->activateWindow();
+}
+
+void MainFrm::checkForUpdate()
+{
+    // One check at a time: a second request while the page is on its way adds nothing.
+    if (m_updateCheck)
+        return;
+    m_updateCheck = new FUpload(m_app.webProfile(), this);
+    m_updateCheck->start();
+}
+
+void MainFrm::showAbout()
+{
+    // The corner pop-up waits while the box is open.
+    m_timerRight.switchOff();
+    auto* about = new About(Clock::Steady(), this);
+    connect(about, &About::closed, &m_timerRight, &CornerPopupTimer::switchOn);
+    about->show();
 }
 
 void MainFrm::showMainMenu(QPoint at)

@@ -4,12 +4,15 @@
 #include "shell/CornerPopupTimer.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
+class FUpload;
 class MainGame;
 class MainMe;
 class QWebEngineView;
 class TavolinApp;
+class U_Regedit;
 class iButton;
 class uTab;
 
@@ -44,6 +47,12 @@ public:
     // Opens the main menu at `at`, a global position.
     void showMainMenu(QPoint at);
     MdlMenu::MainMenuCommands mainMenuCommands();
+    // The registration window, open or null.
+    U_Regedit* registrationWindow() const;
+
+public slots:
+    // Opens the registration window, or brings the open one forward.
+    void showRegistration();
 
 signals:
     // The advertisement pane loaded and its delay passed: time for the corner pop-up.
@@ -60,6 +69,8 @@ private:
     void armCornerPopup(bool loaded);
     void showNotice(const QString& text);
     void startDrag();
+    void checkForUpdate();
+    void showAbout();
 
     TavolinApp& m_app;
     QImage m_background;
@@ -73,4 +84,6 @@ private:
     iButton* m_menuButton = nullptr;
     iButton* m_minButton = nullptr;
     iButton* m_closeButton = nullptr;
+    QPointer<U_Regedit> m_registration;
+    QPointer<FUpload> m_updateCheck;
 };
