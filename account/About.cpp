@@ -55,7 +55,7 @@ About::About(const Clock& clock, QWidget* owner)
             QStringLiteral("color: #1d5fa8; font-size: 16px; font-weight: bold;"));
     addLine(this, "note2", QStringLiteral("版权所有 © %1 %2").arg(years, appTitle), 100,
             QStringLiteral("color: #444; font-size: 12px;"));
-    addLine(this, "note3", QStringLiteral("Copyright © %1 %2. All Rights Reserved.").arg(years, appTitle), 124,
+    addLine(this, "note3", QStringLiteral("Copyright © %1 All Rights Reserved.").arg(years), 124,
             QStringLiteral("color: #444; font-size: 12px;"));
     QLabel* credit = addLine(this, "lb_kelvra", QStringLiteral("Kelvra游戏工作室提供技术支持"), 160,
                              QStringLiteral("color: #1f5f99; font-size: 12px;"));
@@ -72,6 +72,7 @@ About::About(const Clock& clock, QWidget* owner)
     closeButton->move(WindowWidth - closeButton->width() - 16, 210 + (WindowHeight - 210 - closeButton->height()) / 2);
     for (iButton* button : {cornerClose, closeButton})
         connect(button, &iButton::Click, this, &QWidget::close);
+    closeButton->setFocus();
 }
 
 void About::paintEvent(QPaintEvent*)

@@ -68,10 +68,8 @@ U_Regedit::U_Regedit(QWebEngineProfile* profile, QWidget* owner)
     m_codeInput = addField("txt_Code", QStringLiteral("验证码："), 4, 70);
     m_codeInput->setMaxLength(CodeLength);
     // The repeat is masked too: shown in clear it would give away what the first hides.
-    for (QLineEdit* secret : {m_password, m_passwordAgain}) {
+    for (QLineEdit* secret : {m_password, m_passwordAgain})
         secret->setEchoMode(QLineEdit::Password);
-        secret->setStyleSheet(secret->styleSheet() + QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
-    }
     m_userNameStatus = addStatus("lb_UserName", RegistrationText::EnterUserName, 0);
     m_passwordStatus = addStatus("lb_PassWord", RegistrationText::EnterPassword, 1);
     m_passwordAgainStatus = addStatus("lb_PassWord1", RegistrationText::EnterPasswordAgain, 2);
@@ -124,7 +122,7 @@ QLineEdit* U_Regedit::addField(const char* name, const QString& caption, int row
     field->setObjectName(QString::fromLatin1(name));
     field->setGeometry(FieldLeft, top, width, RowHeight);
     field->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #a9c3e0; border-radius: 2px; padding: 0 4px;"
-                                        " background: white; font-size: 13px; }"
+                                        " background: white; font-size: 13px; lineedit-password-character: 42; }"
                                         "QLineEdit:focus { border-color: #2f7fd1; }"));
     // Enter anywhere submits, as the window's default button would.
     connect(field, &QLineEdit::returnPressed, this, &U_Regedit::submit);
