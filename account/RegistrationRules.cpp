@@ -4,12 +4,6 @@
 
 #include <cmath>
 
-namespace {
-
-constexpr int MaxAnswerLength = 1000;
-
-} // namespace
-
 QString DrawCode(const UniformSource& random)
 {
     const UniformSource draw = random ? random : [] { return QRandomGenerator::global()->generateDouble(); };
@@ -61,11 +55,4 @@ QUrl RegistrationRequest(const QString& siteBase, const RegistrationEntry& entry
                               QString::fromLatin1(QUrl::toPercentEncoding(entry.email))),
                      QUrl::StrictMode);
     return address;
-}
-
-std::optional<QString> RegistrationAnswerMessage(const QString& answer)
-{
-    if (answer == QLatin1String("0"))
-        return std::nullopt;
-    return answer.size() > MaxAnswerLength ? RegistrationText::ServerTimeout : answer;
 }

@@ -30,7 +30,6 @@ inline const QString EnterEmail = QStringLiteral("请输入邮箱！");
 inline const QString EnterCode = QStringLiteral("请输入验证码！");
 inline const QString PasswordsDiffer = QStringLiteral("两次输入的密码不一致！");
 inline const QString WrongCode = QStringLiteral("您输入的验证码错误！");
-inline const QString ServerTimeout = QStringLiteral("服务器连接超时");
 } // namespace RegistrationText
 
 struct RegistrationEntry {
@@ -55,7 +54,3 @@ RegistrationCheck CheckRegistration(const RegistrationEntry& entry, const QStrin
 
 // The site's registration service for the entry, its values percent-encoded.
 QUrl RegistrationRequest(const QString& siteBase, const RegistrationEntry& entry);
-
-// What the status line says for the site's answer; nothing for "0", the success.
-// A long text is a page of something else than the service.
-std::optional<QString> RegistrationAnswerMessage(const QString& answer);

@@ -1,6 +1,6 @@
 #include "account/SiteAnswerRequest.h"
 
-#include "account/PageAnswer.h"
+#include "account/SiteAnswer.h"
 
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -24,11 +24,11 @@ void SiteAnswerRequest::send(const QUrl& address)
             emit failed();
             return;
         }
-        page->runJavaScript(QStringLiteral("document.documentElement.outerHTML"), QWebEngineScript::ApplicationWorld,
+        page->runJavaScript(QString::fromLatin1(SiteAnswerScript), QWebEngineScript::ApplicationWorld,
                             [self = QPointer<SiteAnswerRequest>(this), page](const QVariant& markup) {
                                 // A page going away may still call back: only the live request answers.
                                 if (self && page == self->m_page)
-                                    emit self->answered(PageAnswerText(UpperCaseTagNames(markup.toString())));
+                                    emit self->answered(CleanSiteAnswer(markup.toString()));
                             });
     });
     page->load(address);

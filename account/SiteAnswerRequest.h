@@ -19,7 +19,7 @@ public:
     void send(const QUrl& address);
 
 signals:
-    // The site's page loaded; `answer` is its text as PageAnswerText reads it.
+    // The site's page loaded; `answer` is the reply CleanSiteAnswer reads in it.
     void answered(const QString& answer);
     // No page came back (the site cannot be reached).
     void failed();

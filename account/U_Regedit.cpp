@@ -1,7 +1,9 @@
 #include "account/U_Regedit.h"
 
 #include "account/RegistrationRules.h"
+#include "account/SiteAnswer.h"
 #include "account/SiteAnswerRequest.h"
+#include "controls/CursorFile.h"
 #include "controls/iButton.h"
 #include "shell/GlobalSettings.h"
 #include "shell/SkinPath.h"
@@ -80,7 +82,7 @@ U_Regedit::U_Regedit(QWebEngineProfile* profile, QWidget* owner)
     m_codeLabel->setObjectName(QStringLiteral("LB_Code"));
     m_codeLabel->setGeometry(FieldLeft + 78, FirstRowTop + 4 * RowStep, 72, RowHeight);
     m_codeLabel->setAlignment(Qt::AlignCenter);
-    m_codeLabel->setCursor(Qt::PointingHandCursor);
+    m_codeLabel->setCursor(CursorFromFile(SkinPath(QStringLiteral("Cur/harrow.cur"))));
     m_codeLabel->setToolTip(QStringLiteral("看不清？点击换一个"));
     m_codeLabel->setStyleSheet(QStringLiteral(
         "QLabel { font-family: 'DejaVu Sans Mono'; font-size: 17px; font-weight: bold; letter-spacing: 2px;"
@@ -106,8 +108,8 @@ U_Regedit::U_Regedit(QWebEngineProfile* profile, QWidget* owner)
     connect(submitButton, &iButton::Click, this, &U_Regedit::submit);
 
     connect(m_request, &SiteAnswerRequest::answered, this, &U_Regedit::showAnswer);
-    connect(m_request, &SiteAnswerRequest::failed, this,
-            [this] { m_error->setText(RegistrationText::ServerTimeout); });
+    // No page at all reads as no reply of the service.
+    connect(m_request, &SiteAnswerRequest::failed, this, [this] { showAnswer(QString()); });
     drawCode();
 }
 
@@ -164,8 +166,8 @@ void U_Regedit::submit()
 
 void U_Regedit::showAnswer(const QString& answer)
 {
-    if (const std::optional<QString> message = RegistrationAnswerMessage(answer)) {
-        m_error->setText(*message);
+    if (answer != QLatin1String("0")) {
+        m_error->setText(SiteAnswerFailureText(answer));
         return;
     }
     emit registered();

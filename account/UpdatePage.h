@@ -23,7 +23,7 @@ struct UpdateNews {
     QUrl download;
 };
 
-// What the page's cleaned text (PageAnswerText) tells.
+// What the page's cleaned text (CleanSiteAnswer) tells.
 UpdateNews ReadUpdatePage(const QString& text);
 
 // The message for what the page told.

@@ -1,5 +1,6 @@
 #include "pages/MainGameUrl.h"
 
+#include "controls/CursorFile.h"
 #include "controls/ProgressBar.h"
 #include "pages/FlashGame.h"
 #include "pages/MainMe.h"
@@ -12,7 +13,6 @@
 #include "tabs/IuTab.h"
 #include "web/SiteView.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QMovie>
@@ -37,22 +37,6 @@ const QRect CardRect(12, 12, 767, 92);
 const QRect AdvertisementRect(12, 125, 767, 413);
 
 const QColor LinkColour(31, 95, 153);
-
-// The skin's hand pointer, its hot spot read from the file; the system's hand when
-// the file cannot be read.
-QCursor handCursor()
-{
-    const QString path = SkinPath(QStringLiteral("Cur/harrow.cur"));
-    QFile file(path);
-    const QPixmap picture(path, "CUR");
-    if (picture.isNull() || !file.open(QIODevice::ReadOnly))
-        return QCursor(Qt::PointingHandCursor);
-    const QByteArray head = file.read(14);
-    if (head.size() < 14)
-        return QCursor(Qt::PointingHandCursor);
-    const auto word = [&head](int at) { return int(uchar(head[at])) | int(uchar(head[at + 1])) << 8; };
-    return QCursor(picture, word(10), word(12));
-}
 
 // A label that reads as a link and answers a left click.
 class LinkLabel : public QLabel {
@@ -141,7 +125,7 @@ MainGameUrl::~MainGameUrl() = default;
 
 void MainGameUrl::buildPanel()
 {
-    const QCursor hand = handCursor();
+    const QCursor hand = CursorFromFile(SkinPath(QStringLiteral("Cur/harrow.cur")));
     m_picDown = new QLabel(this);
     m_picDown->setObjectName(QStringLiteral("PicDown"));
     m_picDown->setGeometry(rect());

@@ -112,9 +112,12 @@ void MainFrm::buildStrip()
     connect(m_finder, &MainGame::refused, this, &MainFrm::showNotice);
     connect(m_myBox, &MainMe::webGameRequested, &m_app.gameBrowser(), &CorvaneLink::open);
     connect(m_myBox, &MainMe::elementTypeRequested, this, [this](int type) {
-        if (type == 9)
+        if (type == 8)
+            showLogin();
+        else if (type == 9)
             showRegistration();
     });
+    connect(&m_rememberedLogins, &RememberedLogins::saveFailed, this, &MainFrm::showNotice);
     connect(&m_app.gameBrowser(), &CorvaneLink::failed, this, &MainFrm::showNotice);
 }
 
@@ -188,6 +191,18 @@ void MainFrm::showAbout()
 void MainFrm::showMainMenu(QPoint at)
 {
     MdlMenu::ShowMainMenu(this, at, mainMenuCommands());
+}
+
+void MainFrm::showLogin()
+{
+    if (!m_login) {
+        m_login = new U_Login(m_app.webProfile(), m_rememberedLogins, this);
+        connect(m_login, &U_Login::loggedIn, m_myBox, &MainMe::WebRefresh);
+        connect(m_login, &U_Login::registrationRequested, this, &MainFrm::showRegistration);
+    }
+    m_login->show();
+    m_login->raise();
+    m_login->activateWindow();
 }
 
 void MainFrm::armCornerPopup(bool loaded)

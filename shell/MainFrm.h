@@ -1,6 +1,8 @@
 #pragma once
 
 #include "controls/MdlMenu.h"
+#include "account/RememberedLogins.h"
+#include "account/U_Login.h"
 #include "shell/CornerPopupTimer.h"
 
 #include <QImage>
@@ -39,6 +41,9 @@ public:
     iButton* closeButton() const { return m_closeButton; }
     QWebEngineView* advertisementPane() const { return m_webRight; }
     CornerPopupTimer& cornerPopupTimer() { return m_timerRight; }
+    // The open login window, if any.
+    U_Login* loginWindow() const { return m_login; }
+    RememberedLogins& rememberedLogins() { return m_rememberedLogins; }
 
     void stopCornerPopupTimer();
     // The title bar's close button.
@@ -46,6 +51,8 @@ public:
     void Menu_Close_Click();
     // Opens the main menu at `at`, a global position.
     void showMainMenu(QPoint at);
+    // Opens the login window, or brings the open one forward.
+    void showLogin();
     MdlMenu::MainMenuCommands mainMenuCommands();
     // The registration window, open or null.
     U_Regedit* registrationWindow() const;
@@ -81,6 +88,8 @@ private:
     MainGame* m_finder = nullptr;
     QWebEngineView* m_webRight = nullptr;
     CornerPopupTimer m_timerRight;
+    RememberedLogins m_rememberedLogins;
+    QPointer<U_Login> m_login;
     iButton* m_menuButton = nullptr;
     iButton* m_minButton = nullptr;
     iButton* m_closeButton = nullptr;

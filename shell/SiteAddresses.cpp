@@ -27,5 +27,6 @@ QString GameWebListUrl() { return productPage(GameWebList); }
 QString FeatureUrl() { return productPage(Feature); }
 QString SearchUrl() { return productPage(Search) + QLatin1Char('?') + QLatin1String(SearchKeyword) + QLatin1Char('='); }
 QString SpaceUrl() { return rootPage(Space); }
+QString LoginUrl() { return rootPage(Login); }
 QString AdRightUrl() { return productPage(AdRight); }
 QString AdDownUrl() { return productPage(AdDown); }

@@ -12,5 +12,6 @@ QString GameWebListUrl();
 QString FeatureUrl();
 QString SearchUrl();
 QString SpaceUrl();
+QString LoginUrl();
 QString AdRightUrl();
 QString AdDownUrl();

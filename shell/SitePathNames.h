@@ -21,6 +21,7 @@ inline constexpr char AdDown[] = "/html/ad/addown.html";
 // Pages at the site's root.
 inline constexpr char Contact[] = "/about/contact.htm";
 inline constexpr char Space[] = "/my/space1.php";
+inline constexpr char Login[] = "/my/login.php";
 
 // A product page's path from the site's root, as the site serves it.
 inline QString ProductPath(const char* path)

@@ -4,6 +4,8 @@
 #include "store/Statements.h"
 #include "store/UtfToGb.h"
 
+#include <QFile>
+
 #include <sqlite3.h>
 
 using namespace mSqlite;
@@ -127,17 +129,20 @@ bool RememberUser(const QString& userName, const QString& password)
 {
     // One cycle, so that both statements share one wait for a locked file.
     DatabaseCycle cycle;
+    if (!cycle.isOpen()
+        || !QFile::setPermissions(cycle.filePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return false;
     return cycle.exec(Statements::DeleteUser(userName)) == 0
         && cycle.exec(Statements::InsertUser(userName, password)) == 0;
 }
 
-QString RememberedPassword(const QString& userName)
+std::optional<QString> RememberedPassword(const QString& userName)
 {
-    QString password;
+    std::optional<QString> password;
     DatabaseCycle cycle;
-    cycle.query(Statements::SelectUserByName(userName),
-                [&](SqlStatement s) { password = PercentDecodeUtf8(SqlColumnText(s, 2)); });
-    return password;
+    const int code = cycle.query(Statements::SelectUserByName(userName),
+                                 [&](SqlStatement s) { password = PercentDecodeUtf8(SqlColumnText(s, 2)); });
+    return code == 0 ? password : std::nullopt;
 }
 
 bool CloseHidesWindow()

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The operations of the local store, each one database cycle with one of the
 // system's statements. Settings return true when SQLite accepted the statement;
 // every write on a game says how it came out.
@@ -62,10 +64,13 @@ Result MarkFavourite(const QString& name);
 Result UnmarkFavourite(const QString& name);
 Result DeleteGame(const QString& name);
 
-// Keeps at most one row per user name: the old rows go, the new one is inserted.
+// Keeps at most one row per user name: the old rows go, the new one is inserted. A row
+// may hold a password, so the file is first made readable by its owner only; false,
+// with nothing written, when that or a statement fails.
 bool RememberUser(const QString& userName, const QString& password);
-// The remembered password of the last matching row; empty when none.
-QString RememberedPassword(const QString& userName);
+// The password of the last row kept for the user (empty when the row holds none);
+// nothing when the user is not remembered or the catalogue cannot be read.
+std::optional<QString> RememberedPassword(const QString& userName);
 
 // True when the close button hides the main frame (the last Install row is "1").
 bool CloseHidesWindow();

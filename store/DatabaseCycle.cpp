@@ -26,6 +26,7 @@ DatabaseCycle::DatabaseCycle(const QString& folder, const QString& dbFile)
     if (m_openCode != 0)
         return;
     const QString path = SqlFilePath(dbFile);
+    m_path = path;
     const bool existed = QFileInfo::exists(path);
     m_openCode = SqlOpen(dbFile, m_connection);
     if (m_openCode != 0)

@@ -24,6 +24,8 @@ public:
     bool isOpen() const { return m_open; }
     // SQLite's code for loading and opening: 0 when the cycle is open.
     int openCode() const { return m_openCode; }
+    // The database file's path; empty when the library did not load.
+    QString filePath() const { return m_path; }
     // One writing statement; SQLite's result code (the open code when the cycle did not open).
     int exec(const QString& sql);
     // Rows changed by the last successful exec.
@@ -38,6 +40,7 @@ private:
 
     mSqlite::SqlBusyBudget m_busyBudget;
     mSqlite::SqlConnection m_connection = nullptr;
+    QString m_path;
     int m_openCode = 1;
     bool m_open = false;
 };

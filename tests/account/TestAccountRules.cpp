@@ -1,5 +1,5 @@
 // The registration code and the update page, decided without a window.
-#include "account/PageAnswer.h"
+#include "account/SiteAnswer.h"
 #include "account/RegistrationRules.h"
 #include "account/UpdatePage.h"
 
@@ -115,7 +115,7 @@ void TestAccountRules::updatePageTellsWhatToDo_data()
     QTest::addColumn<QString>("download");
 
     const auto page = [](const QString& body) {
-        return QStringLiteral("<html><head></head><body>%1\n</body></html>").arg(body);
+        return QStringLiteral("<HTML><HEAD></HEAD><BODY>%1\n</BODY></HTML>").arg(body);
     };
     const int latest = int(UpdateNews::Kind::Latest), newer = int(UpdateNews::Kind::Newer),
               unreadable = int(UpdateNews::Kind::Unreadable);
@@ -135,7 +135,7 @@ void TestAccountRules::updatePageTellsWhatToDo_data()
     QTest::newRow("infinity") << page("inf|127.0.0.1:8737\\x") << unreadable << "";
     QTest::newRow("empty page") << page("") << unreadable << "";
     QTest::newRow("an error page")
-        << QStringLiteral("<html><head><title>Not found</title></head><body><h1>404 Not Found</h1></body></html>")
+        << QStringLiteral("<HTML><HEAD><title>Not found</title></HEAD><BODY><h1>404 Not Found</h1></BODY></HTML>")
         << unreadable << "";
 }
 
@@ -144,7 +144,7 @@ void TestAccountRules::updatePageTellsWhatToDo()
     QFETCH(QString, markup);
     QFETCH(int, kind);
     QFETCH(QString, download);
-    const UpdateNews news = ReadUpdatePage(PageAnswerText(UpperCaseTagNames(markup)));
+    const UpdateNews news = ReadUpdatePage(CleanSiteAnswer(markup));
     QCOMPARE(int(news.kind), kind);
     QCOMPARE(news.download.toString(), download);
 }

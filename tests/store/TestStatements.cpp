@@ -203,8 +203,11 @@ void TestStatements::remembersAtMostOneRowPerUser()
     QVERIFY(Catalogue::RememberUser("other", "x"));
     QCOMPARE(column("SELECT U_PassWord FROM Users WHERE U_UserName = '%E7%8E%A9%E5%AE%B6'", 0),
              QStringList("sec'ond"));
-    QCOMPARE(Catalogue::RememberedPassword(QStringLiteral("玩家")), QStringLiteral("sec'ond"));
-    QCOMPARE(Catalogue::RememberedPassword("nobody"), QString());
+    QCOMPARE(Catalogue::RememberedPassword(QStringLiteral("玩家")).value_or("(none)"), QStringLiteral("sec'ond"));
+    // A row without a password still says the user is remembered.
+    QVERIFY(Catalogue::RememberUser("kept elsewhere", ""));
+    QCOMPARE(Catalogue::RememberedPassword("kept elsewhere").value_or("(none)"), QString());
+    QVERIFY(!Catalogue::RememberedPassword("nobody"));
 }
 
 void TestStatements::lastInstallRowDecidesAndUpdatesChangeAll()
