@@ -3,6 +3,7 @@
 #include "account/SiteAnswerRequest.h"
 #include "account/UpdatePage.h"
 #include "shell/GlobalSettings.h"
+#include "shell/SiteAddresses.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -20,7 +21,7 @@ FUpload::FUpload(QWebEngineProfile* profile, QWidget* owner)
 
 void FUpload::start()
 {
-    m_request->send(QUrl(Settings().SiteBase + QStringLiteral("/tavolin/uplade.html")));
+    m_request->send(QUrl(UpdatePageUrl()));
 }
 
 void FUpload::tell(const QString& pageText)

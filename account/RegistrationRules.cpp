@@ -1,5 +1,7 @@
 #include "account/RegistrationRules.h"
 
+#include "shell/SiteAddresses.h"
+
 #include <QRandomGenerator>
 
 #include <cmath>
@@ -45,10 +47,10 @@ RegistrationCheck CheckRegistration(const RegistrationEntry& entry, const QStrin
     return check;
 }
 
-QUrl RegistrationRequest(const QString& siteBase, const RegistrationEntry& entry)
+QUrl RegistrationRequest(const RegistrationEntry& entry)
 {
     // Encoded, so that "&", "#" or "+" in a password reach the site as typed.
-    QUrl address(siteBase + QStringLiteral("/my/register.php"));
+    QUrl address(RegisterUrl());
     address.setQuery(QStringLiteral("username=%1&password=%2&email=%3")
                          .arg(QString::fromLatin1(QUrl::toPercentEncoding(entry.userName)),
                               QString::fromLatin1(QUrl::toPercentEncoding(entry.password)),

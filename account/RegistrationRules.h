@@ -53,4 +53,4 @@ struct RegistrationCheck {
 RegistrationCheck CheckRegistration(const RegistrationEntry& entry, const QString& shownCode);
 
 // The site's registration service for the entry, its values percent-encoded.
-QUrl RegistrationRequest(const QString& siteBase, const RegistrationEntry& entry);
+QUrl RegistrationRequest(const RegistrationEntry& entry);

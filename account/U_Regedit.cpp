@@ -5,7 +5,6 @@
 #include "account/SiteAnswerRequest.h"
 #include "controls/CursorFile.h"
 #include "controls/iButton.h"
-#include "shell/GlobalSettings.h"
 #include "shell/SkinPath.h"
 
 #include <QLabel>
@@ -161,7 +160,7 @@ void U_Regedit::submit()
     if (!check.ok)
         return;
     m_error->clear();
-    m_request->send(RegistrationRequest(Settings().SiteBase, entry));
+    m_request->send(RegistrationRequest(entry));
 }
 
 void U_Regedit::showAnswer(const QString& answer)

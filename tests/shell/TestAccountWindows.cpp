@@ -1,6 +1,7 @@
 // Registration, the update check and the About box, opened the way a person opens
 // them in the main window, against the bundled demo site.
 #include "account/About.h"
+#include "account/U_Login.h"
 #include "account/U_Regedit.h"
 #include "controls/clsTopMenu.h"
 #include "controls/iButton.h"
@@ -260,6 +261,15 @@ void TestAccountWindows::registrationChecksThenRegistersOnTheSite()
     QTRY_COMPARE_WITH_TIMEOUT(label("Lberror"), QStringLiteral("该用户名已被注册"), 15000);
     QVERIFY(window->isVisible());
     saveScreen(QStringLiteral("registration-taken.png"));
+
+    // The login window's link takes the user here too.
+    window->close();
+    QTRY_VERIFY(!m_frame->registrationWindow());
+    m_frame->showLogin();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame->loginWindow()));
+    QTest::mouseClick(m_frame->loginWindow()->registrationLink(), Qt::LeftButton);
+    QTRY_VERIFY(m_frame->registrationWindow() && m_frame->registrationWindow()->isVisible());
+    QTRY_VERIFY(!m_frame->loginWindow());
 }
 
 void TestAccountWindows::updateCheckTellsAndOpensTheDownload()
