@@ -2,12 +2,16 @@
 
 #include "account/Install.h"
 #include "account/RightDown.h"
+#include "account/About.h"
+#include "account/FUpload.h"
+#include "account/U_Regedit.h"
 #include "controls/iButton.h"
 #include "controls/MdlMenu.h"
 #include "controls/WindowRegion.h"
 #include "ipc/CorvaneLink.h"
 #include "pages/MainGame.h"
 #include "pages/MainMe.h"
+#include "shell/Clock.h"
 #include "shell/GlobalSettings.h"
 #include "shell/MenuPublic.h"
 #include "shell/SiteAddresses.h"
@@ -101,10 +105,11 @@ void MainFrm::buildStrip()
     connect(m_myBox, &MainMe::refused, this, &MainFrm::showNotice);
     connect(m_finder, &MainGame::refused, this, &MainFrm::showNotice);
     connect(m_myBox, &MainMe::webGameRequested, &m_app.gameBrowser(), &CorvaneLink::open);
-    // Type 9, the registration window, is not built yet.
     connect(m_myBox, &MainMe::elementTypeRequested, this, [this](int type) {
         if (type == 8)
             showLogin();
+        else if (type == 9)
+            showRegistration();
     });
     connect(&m_rememberedLogins, &RememberedLogins::saveFailed, this, &MainFrm::showNotice);
     connect(&m_app.gameBrowser(), &CorvaneLink::failed, this, &MainFrm::showNotice);
@@ -137,10 +142,44 @@ MdlMenu::MainMenuCommands MainFrm::mainMenuCommands()
         [this] { openSettings(); },
         [] { MenuPublic::MenuHelp(); },
         [] { MenuPublic::MenuWeb(); },
-        [this] { showNotice(QStringLiteral("检测更新暂时不可用。")); },
-        [this] { m_timerRight.switchOff(); },
+        [this] { checkForUpdate(); },
+        [this] { showAbout(); },
         [this] { Menu_Close_Click(); },
     };
+}
+
+U_Regedit* MainFrm::registrationWindow() const
+{
+    return m_registration;
+}
+
+void MainFrm::showRegistration()
+{
+    if (!m_registration) {
+        m_registration = new U_Regedit(m_app.webProfile(), this);
+        connect(m_registration, &U_Regedit::registered, m_myBox, &MainMe::WebRefresh);
+    }
+    m_registration->show();
+    m_registration->raise();
+    m_registration->activateWindow();
+}
+
+void MainFrm::checkForUpdate()
+{
+    // One check at a time: a second request while the page is on its way adds nothing.
+    if (m_updateCheck)
+        return;
+    m_updateCheck = new FUpload(m_app.webProfile(), this);
+    m_updateCheck->start();
+}
+
+void MainFrm::showAbout()
+{
+    // The corner pop-up waits while the box is open.
+    m_timerRight.switchOff();
+    auto* about = new About(Clock::Steady(), this);
+    connect(about, &About::closed, &m_timerRight, &CornerPopupTimer::switchOn);
+    about->show();
 }
 
 void MainFrm::showMainMenu(QPoint at)
@@ -153,7 +192,7 @@ void MainFrm::showLogin()
     if (!m_login) {
         m_login = new U_Login(m_app.webProfile(), m_rememberedLogins, this);
         connect(m_login, &U_Login::loggedIn, m_myBox, &MainMe::WebRefresh);
-        // U_Login::registrationRequested waits for the registration window.
+        connect(m_login, &U_Login::registrationRequested, this, &MainFrm::showRegistration);
     }
     m_login->show();
     m_login->raise();

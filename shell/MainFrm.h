@@ -9,11 +9,13 @@
 #include <QPointer>
 #include <QWidget>
 
+class FUpload;
 class MainGame;
 class MainMe;
 class QWebEngineView;
 class RightDown;
 class TavolinApp;
+class U_Regedit;
 class iButton;
 class uTab;
 
@@ -55,6 +57,12 @@ public:
     // Opens the login window, or brings the open one forward.
     void showLogin();
     MdlMenu::MainMenuCommands mainMenuCommands();
+    // The registration window, open or null.
+    U_Regedit* registrationWindow() const;
+
+public slots:
+    // Opens the registration window, or brings the open one forward.
+    void showRegistration();
 
 signals:
     // The advertisement pane loaded and its delay passed: time for the corner pop-up.
@@ -73,6 +81,8 @@ private:
     void openSettings();
     void showNotice(const QString& text);
     void startDrag();
+    void checkForUpdate();
+    void showAbout();
 
     TavolinApp& m_app;
     QImage m_background;
@@ -89,4 +99,6 @@ private:
     iButton* m_menuButton = nullptr;
     iButton* m_minButton = nullptr;
     iButton* m_closeButton = nullptr;
+    QPointer<U_Regedit> m_registration;
+    QPointer<FUpload> m_updateCheck;
 };

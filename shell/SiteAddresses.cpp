@@ -28,5 +28,7 @@ QString FeatureUrl() { return productPage(Feature); }
 QString SearchUrl() { return productPage(Search) + QLatin1Char('?') + QLatin1String(SearchKeyword) + QLatin1Char('='); }
 QString SpaceUrl() { return rootPage(Space); }
 QString LoginUrl() { return rootPage(Login); }
+QString RegisterUrl() { return rootPage(Register); }
+QString UpdatePageUrl() { return rootPage(UpdatePage); }
 QString AdRightUrl() { return productPage(AdRight); }
 QString AdDownUrl() { return productPage(AdDown); }

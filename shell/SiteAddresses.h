@@ -13,5 +13,7 @@ QString FeatureUrl();
 QString SearchUrl();
 QString SpaceUrl();
 QString LoginUrl();
+QString RegisterUrl();
+QString UpdatePageUrl();
 QString AdRightUrl();
 QString AdDownUrl();

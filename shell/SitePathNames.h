@@ -22,6 +22,9 @@ inline constexpr char AdDown[] = "/html/ad/addown.html";
 inline constexpr char Contact[] = "/about/contact.htm";
 inline constexpr char Space[] = "/my/space1.php";
 inline constexpr char Login[] = "/my/login.php";
+inline constexpr char Register[] = "/my/register.php";
+// The update page: the version published, "|", the download address.
+inline constexpr char UpdatePage[] = "/tavolin/uplade.html";
 
 // A product page's path from the site's root, as the site serves it.
 inline QString ProductPath(const char* path)
