@@ -32,10 +32,21 @@ public:
         QMutexLocker lock(&m_mutex);
         return m_gone ? QList<QNetworkCookie>() : m_cookies.cookiesForUrl(url);
     }
+    QList<QNetworkCookie> all() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_gone ? QList<QNetworkCookie>() : m_cookies.all();
+    }
 
 private:
+    // Opens up the jar's list of every cookie.
+    class Jar : public QNetworkCookieJar {
+    public:
+        QList<QNetworkCookie> all() const { return allCookies(); }
+    };
+
     mutable QMutex m_mutex;
-    QNetworkCookieJar m_cookies;
+    Jar m_cookies;
     bool m_gone = false;
 };
 
@@ -84,4 +95,9 @@ ProfileCookies::~ProfileCookies()
 QNetworkCookieJar* ProfileCookies::NewJar() const
 {
     return new MirrorJar(m_table);
+}
+
+QList<QNetworkCookie> ProfileCookies::cookies() const
+{
+    return m_table->all();
 }

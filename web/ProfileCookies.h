@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QNetworkCookie>
 #include <QObject>
 
 #include <memory>
@@ -22,6 +24,9 @@ public:
     // no cookies. Cookies servers set on its requests are not kept: the web views own
     // the profile's cookies.
     QNetworkCookieJar* NewJar() const;
+
+    // Every cookie the mirror holds now, expired ones included until the store drops them.
+    QList<QNetworkCookie> cookies() const;
 
     class Table;
 
