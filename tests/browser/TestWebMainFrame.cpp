@@ -11,6 +11,7 @@
 #include "tabs/CTabItems.h"
 #include "tabs/uTab.h"
 #include "tests/browser/CorvaneTestSupport.h"
+#include "tests/pages/LoopbackHttpServer.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/RealPrograms.h"
 #include "tests/support/WebClicks.h"
@@ -49,6 +50,7 @@ private slots:
     void closeButtonOfATab();
     void toolBar_data();
     void toolBar();
+    void clearCacheKeepsTheLogin();
     void dragging_data();
     void dragging();
     void screenshot();
@@ -293,6 +295,44 @@ void TestWebMainFrame::toolBar()
     QTRY_COMPARE(m_frame->geometry(), before);
     QVERIFY(!m_frame->Pic_Btn()->isVisible());
     QCOMPARE(m_frame->pCnt()->geometry().bottom(), pagesBottom);
+}
+
+void TestWebMainFrame::clearCacheKeepsTheLogin()
+{
+    // A page the engine may keep for an hour, which logs the user in with a cookie.
+    LoopbackHttpServer server([](const LoopbackHttpServer::Request& request, LoopbackHttpServer::Connection& connection) {
+        const QByteArray body = request.target.startsWith("/cached") ? "<title>cached</title>" : "<title>plain</title>";
+        connection.send("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nCache-Control: max-age=3600\r\n"
+                        "Set-Cookie: login=demo; Max-Age=3600; Path=/\r\nContent-Length: "
+                        + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+    });
+    QVERIFY(server.port());
+    const QUrl cached(server.base() + "/cached.html");
+    const QUrl plain(server.base() + "/plain.html");
+    auto fetches = [&] {
+        QList<QByteArray> cookies;
+        for (const LoopbackHttpServer::Request& request : server.requests())
+            if (request.target == "/cached.html")
+                cookies << request.headers.value("cookie");
+        return cookies;
+    };
+    QVERIFY(startWith(cached.toString()));
+    auto* view = static_cast<WebURL*>(m_frame->WebuTab()->TabItems()->Item(0)->Form())->wb();
+    auto visit = [&](const QUrl& url) {
+        view->load(url);
+        return QTest::qWaitFor([&] { return view->url() == url && !view->title().isEmpty() && view->title() != url.toString(); }, 10000);
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(fetches().size(), 1, 10000);
+    QVERIFY(visit(plain));
+    QVERIFY(visit(cached));
+    QCOMPARE(fetches().size(), 1);
+
+    QTest::mouseClick(m_frame->button("web_tool"), Qt::LeftButton);
+    QTest::mouseClick(m_frame->Pic_Btn()->findChild<iButton*>("Btn_Cache"), Qt::LeftButton);
+    // The engine empties its cache in the background and says nothing when done.
+    QTRY_VERIFY_WITH_TIMEOUT(visit(plain) && visit(cached) && fetches().size() == 2, 15000);
+    // Asked for again, still logged in.
+    QCOMPARE(fetches().at(1), QByteArray("login=demo"));
 }
 
 void TestWebMainFrame::dragging_data()
