@@ -212,11 +212,13 @@ void WebMainFrm::OpenPage(const QString& address)
         tabs->SetSelected(position);
         return;
     }
-    auto* page = new WebURL(m_profile);
+    // Made inside the container and loaded once shown: a view moved between windows, or
+    // loading while hidden, paints its first frame later.
+    auto* page = new WebURL(m_profile, m_container);
     connect(page, &WebURL::newPageRequested, this, &WebMainFrm::OpenPage);
-    page->OpenUrl(address);
     tabs->Add(key, page, key);
     tabs->SetSelected(tabs->Count() - 1);
+    page->OpenUrl(address);
 }
 
 void WebMainFrm::ExecuteAddress(const QString& address)
