@@ -57,7 +57,10 @@ private slots:
 
 private:
     WebMainFrm* startWith(const QString& address);
-    QString page(const QString& name) const { return QUrl::fromLocalFile(m_pages.filePath(name)).toString(); }
+    QString page(const QString& name, const QString& query = QString()) const
+    {
+        return QUrl::fromLocalFile(m_pages.filePath(name)).toString() + query;
+    }
     QPoint closeGlyph(int position) const;
 
     DemoSite m_site;
@@ -113,12 +116,11 @@ void TestWebMainFrame::tabsFollowTheAddresses_data()
     QTest::addColumn<QStringList>("addresses");
     QTest::addColumn<QList<int>>("tabs");
     QTest::addColumn<int>("selected");
-    QTest::newRow("start") << QStringList{"tiny.html"} << QList<int>{0} << 0;
-    QTest::newRow("another appends and is selected") << QStringList{"tiny.html", "tiny.html?b"} << QList<int>{0, 1} << 1;
-    QTest::newRow("the same selects its tab") << QStringList{"tiny.html", "tiny.html?b", "tiny.html?c", "tiny.html?b"}
-                                              << QList<int>{0, 1, 2} << 1;
-    QTest::newRow("the start address again") << QStringList{"tiny.html", "tiny.html?b", "tiny.html"} << QList<int>{0, 1}
-                                             << 0;
+    // Queries of one tiny page.
+    QTest::newRow("start") << QStringList{""} << QList<int>{0} << 0;
+    QTest::newRow("another appends and is selected") << QStringList{"", "?b"} << QList<int>{0, 1} << 1;
+    QTest::newRow("the same selects its tab") << QStringList{"", "?b", "?c", "?b"} << QList<int>{0, 1, 2} << 1;
+    QTest::newRow("the start address again") << QStringList{"", "?b", ""} << QList<int>{0, 1} << 0;
 }
 
 void TestWebMainFrame::tabsFollowTheAddresses()
@@ -127,8 +129,8 @@ void TestWebMainFrame::tabsFollowTheAddresses()
     QFETCH(QList<int>, tabs);
     QFETCH(int, selected);
     QStringList full;
-    for (const QString& address : addresses)
-        full << page(address);
+    for (const QString& query : addresses)
+        full << page("tiny.html", query);
     QVERIFY(startWith(full.first()));
     QCOMPARE(SendAddressesInBurst({full.mid(1)}), int(full.size()) - 1);
 
@@ -184,7 +186,7 @@ void TestWebMainFrame::burstOfAddressesAllArrive()
     // Four senders at once, fifty addresses each.
     QList<QStringList> senders(4);
     for (int i = 0; i < 200; ++i)
-        senders[i % 4] << page("tiny.html?n=%1").arg(i);
+        senders[i % 4] << page("tiny.html", QStringLiteral("?n=%1").arg(i));
     QCOMPARE(SendAddressesInBurst(senders), 200);
 
     const CTabItems* tabs = m_frame->WebuTab()->TabItems();
@@ -240,14 +242,22 @@ void TestWebMainFrame::closeButtonOfATab()
     QFETCH(bool, windowStays);
     QVERIFY(startWith(page("tiny.html")));
     for (int i = 1; i < tabs; ++i)
-        m_frame->OpenPage(page("tiny.html?%1").arg(i));
+        m_frame->OpenPage(page("tiny.html", QStringLiteral("?%1").arg(i)));
     uTab* strip = m_frame->WebuTab();
-    const QString closedKey = strip->TabItems()->Item(closed)->Caption();
+    // A person clicks once the pages are shown.
+    for (int i = 0; i < tabs; ++i)
+        QTRY_COMPARE_WITH_TIMEOUT(strip->TabItems()->Item(i)->Caption(), QStringLiteral("tiny"), 10000);
+    const QString closedKey = page("tiny.html", closed ? QStringLiteral("?%1").arg(closed) : QString()) + "Game";
     QPointer<QWidget> closedPage = strip->TabItems()->Item(closed)->Form()->hwnd();
 
-    // The pointer comes from elsewhere, as a person's does.
-    QTest::mouseMove(strip, QPoint(1, 1));
+    // The real pointer comes over the tab's caption to its glyph; the strip shows each
+    // before the click.
+    QTest::mouseMove(strip, closeGlyph(closed) - QPoint(40, 0));
+    QTRY_COMPARE(strip->HoverIndex(), closed);
+    // Its tip names the page, however narrow the tab.
+    QCOMPARE(strip->toolTip(), QStringLiteral("tiny"));
     QTest::mouseMove(strip, closeGlyph(closed));
+    QTRY_COMPARE(strip->CloseButtonState(), 1);
     QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, closeGlyph(closed));
     QTRY_COMPARE(m_frame->isVisible(), windowStays);
     // Whichever way, the page goes.
@@ -367,7 +377,12 @@ void TestWebMainFrame::dragging()
     const QPoint at(handle->width() - 60, 16);
     const QPoint start = m_frame->pos();
     QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, at);
+    // The real pointer moves; its motion reaches the window a moment later.
     QTest::mouseMove(handle, at + QPoint(30, 20));
+    if (maximised)
+        QTest::qWait(300);
+    else
+        QTRY_COMPARE(m_frame->pos(), start + QPoint(30, 20));
     QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, at + QPoint(30, 20));
     QCOMPARE(m_frame->pos(), maximised ? start : start + QPoint(30, 20));
 }
