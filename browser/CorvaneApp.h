@@ -25,7 +25,6 @@ public:
     // runs; otherwise opens the window with it. Only a running one opens its profile.
     Outcome start(const QStringList& arguments);
     WebMainFrm* frame() const { return m_frame.get(); }
-    QWebEngineProfile* webProfile() const { return m_profile; }
 
 private:
     SingleInstance m_instance;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QPoint>
 #include <QString>
 #include <QWidget>

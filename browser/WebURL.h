@@ -2,7 +2,6 @@
 
 #include "tabs/ITabForm.h"
 
-#include <QUrl>
 #include <QWidget>
 
 class QWebEngineProfile;
