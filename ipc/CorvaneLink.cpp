@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString GameBrowserTopic = QStringLiteral("Corvane|CorvaneDDE");
 constexpr int HandOverWaitMs = 1000;
 
 } // namespace
@@ -28,7 +27,7 @@ void CorvaneLink::open(const QString& address)
         m_pending << address;
         return;
     }
-    if (SendExecute(GameBrowserTopic, {address}, HandOverWaitMs))
+    if (SendExecute(QString::fromLatin1(GameBrowserTopic), {address}, HandOverWaitMs))
         return;
     if (!QFileInfo(m_programPath).isExecutable()) {
         emit failed(QStringLiteral("游戏浏览器 %1 不存在，无法打开网页游戏。").arg(m_programPath));
@@ -48,8 +47,8 @@ void CorvaneLink::open(const QString& address)
 void CorvaneLink::flushPending()
 {
     // The browser counts as starting until its topic answers or the wait runs out.
-    const bool served = m_pending.isEmpty() ? TopicIsServed(GameBrowserTopic)
-                                            : SendExecute(GameBrowserTopic, m_pending, HandOverWaitMs);
+    const bool served = m_pending.isEmpty() ? TopicIsServed(QString::fromLatin1(GameBrowserTopic))
+                                            : SendExecute(QString::fromLatin1(GameBrowserTopic), m_pending, HandOverWaitMs);
     if (served) {
         m_pending.clear();
         m_starting = false;

@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QStringList>
 
+// The game browser's topic; each execute command is one address.
+inline constexpr char GameBrowserTopic[] = "Corvane|CorvaneDDE";
+
 // Hands web-game addresses to the game browser program: over its topic when it runs,
 // otherwise by starting it with the address as its command line. Addresses that come
 // while it is still starting wait for its topic instead of starting it again.

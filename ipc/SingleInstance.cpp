@@ -11,8 +11,14 @@ constexpr int ConnectRetryMs = 20;
 }
 
 SingleInstance::SingleInstance(QObject* parent)
+    : SingleInstance(MainFrameTopic, parent)
+{
+}
+
+SingleInstance::SingleInstance(const QString& topic, QObject* parent)
     : QObject(parent)
-    , m_server(MainFrameTopic)
+    , m_topic(topic)
+    , m_server(topic)
 {
     connect(&m_server, &TopicServer::executed, this, &SingleInstance::commandReceived);
 }
@@ -27,20 +33,24 @@ QStringList SingleInstance::ForwardedCommands(const QStringList& arguments)
 
 SingleInstance::Outcome SingleInstance::claim(const QStringList& arguments)
 {
-    const QStringList commands = ForwardedCommands(arguments);
+    return claimOrForward(ForwardedCommands(arguments));
+}
+
+SingleInstance::Outcome SingleInstance::claimOrForward(const QStringList& commands)
+{
     const QDeadlineTimer deadline(AnswerWaitMs);
     for (;;) {
         if (m_server.listen())
             return Outcome::First;
         if (!m_server.heldElsewhere()) {
             // Without the lock nobody can tell who is first; a start that reaches nobody runs.
-            if (SendExecute(MainFrameTopic, commands, AnswerWaitMs))
+            if (SendExecute(m_topic, commands, AnswerWaitMs))
                 return Outcome::Forwarded;
-            std::fprintf(stderr, "Tavolin: cannot serve %s (%s); starting without it\n", qPrintable(MainFrameTopic),
+            std::fprintf(stderr, "cannot serve %s (%s); starting without it\n", qPrintable(m_topic),
                          qPrintable(m_server.errorString()));
             return Outcome::First;
         }
-        switch (DeliverExecute(MainFrameTopic, commands, int(qMax<qint64>(0, deadline.remainingTime())))) {
+        switch (DeliverExecute(m_topic, commands, int(qMax<qint64>(0, deadline.remainingTime())))) {
         case Delivery::Acknowledged:
             return Outcome::Forwarded;
         case Delivery::Unanswered:
