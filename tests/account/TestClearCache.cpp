@@ -61,6 +61,10 @@ private:
             body = "<!doctype html><style>body{margin:0}a{display:block;width:200px;height:80px;"
                    "background-color:rgb(0,0,255)}a:visited{background-color:rgb(255,0,0)}</style>"
                    "<a id=\"seen\" href=\"/seen\"></a><img src=\"/pic.png\">";
+            // The page's own request goes to the HTTP cache, never to the renderer's memory
+            // of pictures it has shown.
+            if (path == "/three")
+                body += "<script>fetch('/pic.png')</script>";
         }
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nCache-Control: " + caching
                       + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
@@ -180,7 +184,7 @@ void TestClearCache::keepsWhatTheMaskNames()
     // What is left of the cache folder is its index; the picture comes from the server again.
     QTRY_VERIFY2_WITH_TIMEOUT(folderBytes(cache) < filled / 10, qPrintable(QString::number(folderBytes(cache))), 10000);
     QVERIFY(load(view, m_pictures.base() + QStringLiteral("three")));
-    QCOMPARE(m_pictures.pictureFetches(), fetched + 2);
+    QTRY_VERIFY_WITH_TIMEOUT(m_pictures.pictureFetches() >= fetched + 2, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(linkColour(view), kept ? visited : QColor(0, 0, 255), 10000);
     QTRY_COMPARE_WITH_TIMEOUT(hasCookie(profile, "mivo_session"), kept, 10000);
     QVERIFY(load(view, m_site.base() + QStringLiteral("my/space1.php")));
