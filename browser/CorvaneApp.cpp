@@ -4,6 +4,7 @@
 #include "browser/WebMainLayout.h"
 #include "ipc/CorvaneLink.h"
 #include "shell/SiteAddresses.h"
+#include "web/SiteCookieShare.h"
 #include "web/WebProfile.h"
 
 CorvaneApp::CorvaneApp(QObject* parent)
@@ -32,6 +33,8 @@ CorvaneApp::Outcome CorvaneApp::start(const QStringList& arguments)
         break;
     }
     m_profile = CreateNamedWebProfile(QStringLiteral("Corvane"), this);
+    // The main program's login, in the store before the first page asks for it.
+    new SiteCookieReader(m_profile, QUrl(SiteHomeUrl()), SiteCookiesPath(), this);
     m_frame = std::make_unique<WebMainFrm>(m_profile, SiteHomeUrl());
     connect(&m_instance, &SingleInstance::commandReceived, m_frame.get(), &WebMainFrm::ExecuteAddress);
     m_frame->Start(address);

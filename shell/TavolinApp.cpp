@@ -5,7 +5,9 @@
 #include "shell/CloseRule.h"
 #include "shell/GlobalSettings.h"
 #include "shell/MainFrm.h"
+#include "shell/SiteAddresses.h"
 #include "store/Catalogue.h"
+#include "web/SiteCookieShare.h"
 #include "web/WebProfile.h"
 
 #include <QApplication>
@@ -18,6 +20,8 @@ TavolinApp::TavolinApp(const QString& programPath, QObject* parent)
     , m_profile(CreateNamedWebProfile(QStringLiteral("Tavolin"), this))
     , m_gameBrowser(std::make_unique<CorvaneLink>(Settings().AppPath + QStringLiteral("Corvane")))
 {
+    // The game browser's pages are logged in as this program's are.
+    new SiteCookieWriter(m_profile, QUrl(SiteHomeUrl()), SiteCookiesPath(), this);
     m_frame = std::make_unique<MainFrm>(*this);
     buildTray();
 }

@@ -81,8 +81,14 @@ ProfileCookies::ProfileCookies(QWebEngineProfile* profile)
 {
     QWebEngineCookieStore* store = profile->cookieStore();
     const std::shared_ptr<Table> table = m_table;
-    connect(store, &QWebEngineCookieStore::cookieAdded, this, [table](const QNetworkCookie& cookie) { table->insert(cookie); });
-    connect(store, &QWebEngineCookieStore::cookieRemoved, this, [table](const QNetworkCookie& cookie) { table->remove(cookie); });
+    connect(store, &QWebEngineCookieStore::cookieAdded, this, [this, table](const QNetworkCookie& cookie) {
+        table->insert(cookie);
+        emit changed();
+    });
+    connect(store, &QWebEngineCookieStore::cookieRemoved, this, [this, table](const QNetworkCookie& cookie) {
+        table->remove(cookie);
+        emit changed();
+    });
     // Announces what the store already holds, persisted cookies included.
     store->loadAllCookies();
 }

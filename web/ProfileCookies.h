@@ -30,6 +30,10 @@ public:
 
     class Table;
 
+signals:
+    // The store added or removed a cookie; `cookies()` already tells the new state.
+    void changed();
+
 private:
     explicit ProfileCookies(QWebEngineProfile* profile);
     ~ProfileCookies() override;

@@ -15,6 +15,7 @@
 #include "tests/browser/CorvaneTestSupport.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/RealPrograms.h"
+#include "web/ProfileCookies.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -23,7 +24,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include <csignal>
 
@@ -61,6 +67,47 @@ QString OnlyWindow(qint64 pid, int timeoutMs = 20000)
     return windows.size() == 1 ? windows.first() : QString();
 }
 
+// A page on the site's host, another port: cookies go by host, so it sees each request's
+// Cookie header as the site would.
+class CookieRecorder : public QObject {
+public:
+    bool listen()
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+        return m_server.listen(QHostAddress::LocalHost, 0);
+    }
+    QString address(const QString& path) const { return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_server.serverPort()).arg(path); }
+    // The Cookie header of each request for `path`, in order; "" for none.
+    QList<QByteArray> cookiesFor(const QByteArray& path) const { return m_cookies.value(path); }
+
+private:
+    void serve(QTcpSocket* socket)
+    {
+        const QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+        socket->setProperty("request", request);
+        if (!request.contains("\r\n\r\n"))
+            return;
+        QByteArray cookie;
+        for (const QByteArray& line : request.left(request.indexOf("\r\n\r\n")).split('\n')) {
+            if (line.toLower().startsWith("cookie:"))
+                cookie = line.mid(7).trimmed();
+        }
+        m_cookies[request.split(' ').value(1)].append(cookie);
+        const QByteArray body = "<!doctype html><title>recorded</title>";
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nCache-Control: no-store\r\nContent-Length: "
+                      + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+    QHash<QByteArray, QList<QByteArray>> m_cookies;
+};
+
 class BlankPage : public QWidget, public ITabForm {
 public:
     QWidget* hwnd() override { return this; }
@@ -97,6 +144,7 @@ private slots:
     void startedAloneItRefuses_data();
     void startedAloneItRefuses();
     void webGamesFromMyBox();
+    void siteLoginReachesTheGameBrowser();
 
 private:
     DemoSite m_site;
@@ -202,6 +250,47 @@ void TestCorvaneProgram::webGamesFromMyBox()
     QVERIFY(stripShows({games[0].name, games[1].name}));
     QCOMPARE(tavolin.gameBrowser().startedProcesses().size(), 1);
     QCOMPARE(VisibleWindows(pid), QStringList(window));
+
+    tavolin.quit();
+    QVERIFY(QTest::qWaitFor([pid] { return ProcessEnded(pid); }, 15000));
+}
+
+void TestCorvaneProgram::siteLoginReachesTheGameBrowser()
+{
+    TemporaryAppFolder app(TemporaryAppFolder::Skin::Built, m_site.base());
+    QVERIFY(app.isValid());
+    QVERIFY(InstallCorvane(app.path()));
+    SetTopicInstallation(app.path());
+    qputenv("TAVOLIN_SITE_BASE", m_site.base().toUtf8());
+    auto siteBase = qScopeGuard([] { qunsetenv("TAVOLIN_SITE_BASE"); });
+    CookieRecorder recorder;
+    QVERIFY(recorder.listen());
+
+    TavolinApp tavolin;
+    QWebEngineView login;
+    login.setPage(new QWebEnginePage(tavolin.webProfile(), &login));
+    QSignalSpy loaded(&login, &QWebEngineView::loadFinished);
+    login.load(QUrl(m_site.base() + QStringLiteral("my/login.php?username=demo&password=demo123")));
+    QVERIFY(loaded.wait(20000) && loaded.first().first().toBool());
+    QByteArray session;
+    QTRY_VERIFY_WITH_TIMEOUT([&] {
+        for (const QNetworkCookie& cookie : ProfileCookies::Of(tavolin.webProfile())->cookies())
+            if (cookie.name() == "mivo_session")
+                session = cookie.value();
+        return !session.isEmpty();
+    }(), 10000);
+
+    tavolin.gameBrowser().open(recorder.address(QStringLiteral("game")));
+    QCOMPARE(tavolin.gameBrowser().startedProcesses().size(), 1);
+    const qint64 pid = tavolin.gameBrowser().startedProcesses().first();
+    auto ending = qScopeGuard([pid] {
+        if (!ProcessEnded(pid))
+            ::kill(pid_t(pid), SIGKILL);
+    });
+    // The game browser's very first request already carries the login.
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.cookiesFor("/game").isEmpty(), 20000);
+    QVERIFY2(recorder.cookiesFor("/game").first().contains("mivo_session=" + session),
+             recorder.cookiesFor("/game").first().constData());
 
     tavolin.quit();
     QVERIFY(QTest::qWaitFor([pid] { return ProcessEnded(pid); }, 15000));
