@@ -1,6 +1,7 @@
 #include "account/About.h"
 
 #include "account/ProgramVersion.h"
+#include "controls/WindowRegion.h"
 #include "controls/iButton.h"
 #include "shell/Clock.h"
 #include "shell/GlobalSettings.h"
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QWindow>
 
 namespace {
@@ -38,9 +38,7 @@ About::About(const Clock& clock, QWidget* owner)
     setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("关于我们"));
     setFixedSize(WindowWidth, WindowHeight);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0, 0, WindowWidth, WindowHeight), 3, 3);
-    setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    RectRgn(this, WindowWidth, WindowHeight, 6);
     if (owner)
         move(owner->geometry().topLeft() + OffsetOnOwner);
     m_background = QPixmap(SkinPath(QStringLiteral("About_bg.gif")));

@@ -4,6 +4,7 @@
 #include "account/RememberedLogins.h"
 #include "account/SiteAnswer.h"
 #include "controls/CursorFile.h"
+#include "controls/WindowRegion.h"
 #include "controls/iButton.h"
 #include "shell/SkinPath.h"
 
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -41,14 +41,6 @@ const QString FieldStyle = QStringLiteral(
     "selection-background-color:#2f86d0}"
     "QLineEdit:focus{border-color:#2f86d0}"
     "QLineEdit:disabled{background:#f1f4f8;color:#8a8a8a}");
-
-QRegion roundedRegion(int width, int height)
-{
-    // A 6 x 6 corner ellipse.
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, width, height), 3, 3);
-    return QRegion(path.toFillPolygon().toPolygon());
-}
 
 QLabel* textLabel(const QString& text, const QColor& colour, QWidget* parent)
 {
@@ -130,7 +122,7 @@ U_Login::U_Login(QWebEngineProfile* profile, RememberedLogins& remembered, QWidg
         m_chkSave->setChecked(true);
     });
 
-    setMask(roundedRegion(WindowWidth, WindowHeight));
+    RectRgn(this, WindowWidth, WindowHeight, 6);
 }
 
 U_Login::~U_Login()

@@ -4,6 +4,7 @@
 #include "account/SiteAnswer.h"
 #include "account/SiteAnswerRequest.h"
 #include "controls/CursorFile.h"
+#include "controls/WindowRegion.h"
 #include "controls/iButton.h"
 #include "shell/SkinPath.h"
 
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QWindow>
 
 namespace {
@@ -44,9 +44,7 @@ U_Regedit::U_Regedit(QWebEngineProfile* profile, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("用户注册"));
     setFixedSize(WindowWidth, WindowHeight);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0, 0, WindowWidth, WindowHeight), 3, 3);
-    setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    RectRgn(this, WindowWidth, WindowHeight, 6);
     if (owner)
         move(owner->geometry().topLeft() + OffsetOnOwner);
     m_background = QPixmap(SkinPath(QStringLiteral("Regedit_bg.gif")));

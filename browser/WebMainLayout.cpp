@@ -1,6 +1,7 @@
 #include "browser/WebMainLayout.h"
 
-#include <QPainterPath>
+#include "controls/WindowRegion.h"
+
 #include <QPolygon>
 
 namespace Corvane {
@@ -61,9 +62,7 @@ QPoint ToolButtonPosition(int index, QSize button, int toolBarHeight)
 
 QRegion WindowRegion(QSize client)
 {
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, client.width() + 1, client.height() + 1), 3, 3);
-    return QRegion(path.toFillPolygon().toPolygon());
+    return RoundRectRgn(client.width() + 1, client.height() + 1, 6);
 }
 
 } // namespace Corvane

@@ -1,6 +1,7 @@
 #include "pages/FlashGame.h"
 
 #include "controls/BForm.h"
+#include "controls/WindowRegion.h"
 #include "controls/cSetStyle.h"
 #include "controls/iButton.h"
 #include "pages/CatalogueMessages.h"
@@ -19,7 +20,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -81,17 +81,6 @@ void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
-
-namespace {
-
-QRegion roundedRegion(QSize size)
-{
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, size.width() + 1, size.height() + 1), 3, 3);
-    return QRegion(path.toFillPolygon().toPolygon());
-}
-
-} // namespace
 
 QString FlashGame::GameAddress(const QString& appFolder, const QString& siteHome, const QString& name,
                                const QString& address)
@@ -415,7 +404,7 @@ void FlashGame::applyLayout()
     button(QStringLiteral("web_close"))->move(layout.closeLeft, 4);
     button(QStringLiteral("web_min"))->move(layout.minimiseLeft, 4);
     if (m_poppedOut && !m_fullScreen)
-        setMask(roundedRegion(size()));
+        RectRgn(this, width() + 1, height() + 1, 6);
     else
         clearMask();
     m_player->setGeometry(layout.movie);
