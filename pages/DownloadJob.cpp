@@ -25,11 +25,11 @@ DownloadJob::~DownloadJob()
     discardUnfinished();
 }
 
-void DownloadJob::start(const GameJob& job, const QString& appFolder)
+void DownloadJob::start(const GameJob& job, const QString& userFolder)
 {
     stop();
     m_job = job;
-    m_appFolder = appFolder;
+    m_userFolder = userFolder;
     m_files = {};
     fetch(Stage::Thumbnail);
 }
@@ -52,7 +52,7 @@ void DownloadJob::fetch(Stage stage)
     m_paused = false;
     const bool movie = stage == Stage::Movie;
     const QString source = movie ? m_job.movieAddress : m_job.thumbnailAddress;
-    const QString folder = movie ? MovieFolder(m_appFolder) : ThumbnailFolder(m_appFolder);
+    const QString folder = movie ? MovieFolder(m_userFolder) : ThumbnailFolder(m_userFolder);
     (movie ? m_files.movie : m_files.thumbnail) = folder + bkDLControl::SavedFileName(source);
     setStage(stage);
     if (!QDir().mkpath(folder)) {
@@ -76,7 +76,7 @@ void DownloadJob::transferDone(qint64 count)
         m_swfTimer.start();
         return;
     }
-    const FinishOutcome outcome = FinishGameJob(m_job, m_files, m_appFolder);
+    const FinishOutcome outcome = FinishGameJob(m_job, m_files, m_userFolder);
     setStage(Stage::Finished);
     emit finished(outcome);
 }

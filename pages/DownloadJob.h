@@ -23,8 +23,8 @@ public:
     explicit DownloadJob(QWebEngineProfile* cookieSource = nullptr, QObject* parent = nullptr);
     ~DownloadJob() override;
 
-    // Starts `job` below `appFolder` (ending in "/"); a job under way is abandoned.
-    void start(const GameJob& job, const QString& appFolder);
+    // Starts `job` below `userFolder` (ending in "/"); a job under way is abandoned.
+    void start(const GameJob& job, const QString& userFolder);
     // Holds the running transfer (or the wait before the movie), keeping what arrived.
     void pause();
     void resume();
@@ -59,7 +59,7 @@ private:
     bkDLControl m_control;
     QTimer m_swfTimer;
     GameJob m_job;
-    QString m_appFolder;
+    QString m_userFolder;
     FetchedFiles m_files;
     Stage m_stage = Stage::Idle;
     Stage m_failedStage = Stage::Idle;

@@ -11,6 +11,7 @@
 #include "shell/GlobalSettings.h"
 #include "shell/SiteAddresses.h"
 #include "shell/SkinPath.h"
+#include "shell/UserFiles.h"
 #include "store/Catalogue.h"
 #include "tabs/CTabItems.h"
 #include "tabs/IuTab.h"
@@ -82,10 +83,10 @@ void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-QString FlashGame::GameAddress(const QString& appFolder, const QString& siteHome, const QString& name,
+QString FlashGame::GameAddress(const QString& userFolder, const QString& siteHome, const QString& name,
                                const QString& address)
 {
-    return address.isEmpty() ? MovieFile(appFolder, name) : SiteAddress(address, siteHome);
+    return address.isEmpty() ? MovieFile(userFolder, name) : SiteAddress(address, siteHome);
 }
 
 FlashGame::FlashGame(QWebEngineProfile* profile, QWidget* parent)
@@ -216,15 +217,14 @@ void FlashGame::URL(const QString& name, const QString& introduction, const QStr
     if (auto* nameLabel = m_stripLeft->findChild<QLabel*>(QStringLiteral("gameName")))
         nameLabel->setText(nameLabel->fontMetrics().elidedText(name, Qt::ElideRight, nameLabel->width()));
     m_poppedOut = false;
-    const QString games = MovieFolder(Settings().AppPath);
-    m_storedMovie = MovieFile(Settings().AppPath, name);
+    m_storedMovie = MovieFile(Settings().UserPath, name);
     m_player->SetPlaying(true);
     m_player->SetMenu(false);
     m_player->SetScaleMode(2);
-    const QString movie = GameAddress(Settings().AppPath, SiteHomeUrl(), name, address);
+    const QString movie = GameAddress(Settings().UserPath, SiteHomeUrl(), name, address);
     const bool missing = address.isEmpty() && !QFileInfo::exists(movie);
     // The loading movie shows first; the game replaces it once the loading movie plays.
-    playFirst(games + QStringLiteral("2.swf"), missing ? QString() : movie);
+    playFirst(UserFiles::ShippedMovie(QStringLiteral("2.swf")), missing ? QString() : movie);
     if (missing)
         emit refused(QStringLiteral("找不到「%1」的游戏文件，请重新下载这个游戏。").arg(name));
     m_guide->write(introduction);
@@ -237,7 +237,7 @@ void FlashGame::Eject_Tool_Replay_Click()
         return;
     }
     m_player->SetPlaying(true);
-    playFirst(Settings().AppPath + QStringLiteral("Games/1.swf"), m_storedMovie, ReplayCueMs);
+    playFirst(UserFiles::ShippedMovie(QStringLiteral("1.swf")), m_storedMovie, ReplayCueMs);
 }
 
 void FlashGame::playFirst(const QString& shipped, const QString& then, int afterMs)

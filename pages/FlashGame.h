@@ -54,7 +54,7 @@ public:
     void URL(const QString& name, const QString& introduction, const QString& address);
 
     // Where a game's movie comes from, by the design's rule.
-    static QString GameAddress(const QString& appFolder, const QString& siteHome, const QString& name,
+    static QString GameAddress(const QString& userFolder, const QString& siteHome, const QString& name,
                                const QString& address);
 
     bool poppedOut() const { return m_poppedOut; }

@@ -110,18 +110,18 @@ QString GameJob::storedPlayAddress() const
     return QString();
 }
 
-FinishOutcome FinishGameJob(const GameJob& job, const FetchedFiles& files, const QString& appFolder)
+FinishOutcome FinishGameJob(const GameJob& job, const FetchedFiles& files, const QString& userFolder)
 {
     FinishOutcome outcome;
     QString why;
     if (job.fetchesMovie()) {
-        if (!QDir().mkpath(MovieFolder(appFolder))
-            || !putInPlace(files.movie, MovieFile(appFolder, job.name), why)) {
+        if (!QDir().mkpath(MovieFolder(userFolder))
+            || !putInPlace(files.movie, MovieFile(userFolder, job.name), why)) {
             outcome.problems << QStringLiteral("无法保存「%1」的游戏文件：%2").arg(job.name, why);
             return outcome;
         }
     }
-    if (!putInPlace(files.thumbnail, ThumbnailFile(appFolder, job.name), why))
+    if (!putInPlace(files.thumbnail, ThumbnailFile(userFolder, job.name), why))
         outcome.problems << QStringLiteral("无法保存「%1」的缩略图：%2").arg(job.name, why);
 
     Catalogue::Result inserted;

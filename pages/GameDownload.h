@@ -64,4 +64,4 @@ struct FinishOutcome {
 // cannot be put in place leaves the game out of the catalogue (it could not be
 // played); a thumbnail that cannot is told, and the game is catalogued without it.
 // Nothing is ever written outside the two folders, whatever the name.
-FinishOutcome FinishGameJob(const GameJob& job, const FetchedFiles& files, const QString& appFolder);
+FinishOutcome FinishGameJob(const GameJob& job, const FetchedFiles& files, const QString& userFolder);

@@ -3,24 +3,24 @@
 #include "shell/SkinPath.h"
 #include "store/GameFileName.h"
 
-QString ThumbnailFolder(const QString& appFolder)
+QString ThumbnailFolder(const QString& userFolder)
 {
-    return ResolveCaseInsensitive(appFolder, QStringLiteral("Jpgs")) + QLatin1Char('/');
+    return ResolveCaseInsensitive(userFolder, QStringLiteral("Jpgs")) + QLatin1Char('/');
 }
 
-QString MovieFolder(const QString& appFolder)
+QString MovieFolder(const QString& userFolder)
 {
-    return appFolder + QStringLiteral("Games/");
+    return userFolder + QStringLiteral("Games/");
 }
 
-QString ThumbnailFile(const QString& appFolder, const QString& gameName)
+QString ThumbnailFile(const QString& userFolder, const QString& gameName)
 {
-    return ThumbnailFolder(appFolder) + GameFileName(gameName) + QStringLiteral(".jpg");
+    return ThumbnailFolder(userFolder) + GameFileName(gameName) + QStringLiteral(".jpg");
 }
 
-QString MovieFile(const QString& appFolder, const QString& gameName)
+QString MovieFile(const QString& userFolder, const QString& gameName)
 {
-    return MovieFolder(appFolder) + GameFileName(gameName) + QStringLiteral(".swf");
+    return MovieFolder(userFolder) + GameFileName(gameName) + QStringLiteral(".swf");
 }
 
 QString SiteAddress(const QString& address, const QString& siteHome)

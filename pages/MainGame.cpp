@@ -159,7 +159,7 @@ void MainGame::webTable(const QStringList& fields)
     // The list's thumbnail is a site path, always below the site's home.
     GameJob job = GameJob::FromWebCommand(fields, m_lastPageUrl, SiteHomeUrl());
     job.thumbnailAddress = SiteHomeUrl() + fields[1];
-    m_webJob.start(job, Settings().AppPath);
+    m_webJob.start(job, Settings().UserPath);
 }
 
 void MainGame::webGameFinished(const FinishOutcome& outcome)

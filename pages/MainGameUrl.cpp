@@ -239,7 +239,7 @@ void MainGameUrl::webTable(const QStringList& fields)
         return;
     }
     // No panel: the thumbnail is small, and the game runs in the game browser.
-    m_job.start(job, Settings().AppPath);
+    m_job.start(job, Settings().UserPath);
 }
 
 void MainGameUrl::startFlashJob(const GameJob& job)
@@ -250,7 +250,7 @@ void MainGameUrl::startFlashJob(const GameJob& job)
     m_progress->setText(QStringLiteral("0%"));
     m_picDown->show();
     m_picDown->raise();
-    m_job.start(job, Settings().AppPath);
+    m_job.start(job, Settings().UserPath);
     if (m_job.stage() != DownloadJob::Stage::Failed)
         setDownloading();
 }
@@ -317,7 +317,7 @@ void MainGameUrl::LB_Stop_Click()
         if (m_job.stage() == DownloadJob::Stage::Failed)
             m_job.retry();
         else
-            m_job.start(m_job.job(), Settings().AppPath);
+            m_job.start(m_job.job(), Settings().UserPath);
         if (m_job.stage() != DownloadJob::Stage::Failed)
             setDownloading();
     } else if (m_stop->text() == PauseText) {

@@ -35,7 +35,7 @@ const QRect SpacePageRect(596, 8, 187, 512);
 // Looked up anew for every list: the folder may be made or renamed while the program runs.
 QString thumbnailFolder()
 {
-    return ThumbnailFolder(Settings().AppPath);
+    return ThumbnailFolder(Settings().UserPath);
 }
 
 } // namespace

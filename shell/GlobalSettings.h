@@ -8,11 +8,14 @@ struct GlobalSettings {
     QString AppTitle;
     QString ProductKey;
     bool ShowStudioCredit = false;
+    // The application folder: what the program ships.
     QString AppPath;
+    // The user's folder: the catalogue in use, downloaded movies and thumbnails (shell/UserFiles.h).
+    QString UserPath;
     QString DbFile;
 };
 
-// The catalogue's file name in the application folder, as the build names it.
+// The catalogue's file name, in the application folder and the user's, as the build names it.
 inline QString DatabaseFileName()
 {
     return QStringLiteral(TAVOLIN_DATABASE_NAME);

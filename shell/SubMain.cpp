@@ -1,6 +1,7 @@
 #include "shell/SubMain.h"
 
 #include "shell/SitePathNames.h"
+#include "shell/UserFiles.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -31,6 +32,7 @@ GlobalSettings MakeGlobalSettings(const QString& programFolder, const QString& s
     record.ProductKey = QLatin1String(SitePathNames::Product);
     record.ShowStudioCredit = false;
     record.AppPath = programFolder.endsWith(QLatin1Char('/')) ? programFolder : programFolder + QLatin1Char('/');
+    record.UserPath = record.AppPath;
     record.DbFile = DatabaseFileName();
     record.SiteBase = QString::fromLatin1(DefaultSiteBase);
     record.AppTitle = QStringLiteral("mivo盒子");
@@ -45,13 +47,19 @@ GlobalSettings MakeGlobalSettings(const QString& programFolder, const QString& s
     return record;
 }
 
-void FillGlobalSettings()
+GlobalSettings StartupSettings(const QString& programFolder)
 {
     QString refusal;
-    SetGlobalSettings(MakeGlobalSettings(QCoreApplication::applicationDirPath(),
-                                         qEnvironmentVariable(SiteBaseVariable), &refusal));
+    GlobalSettings record = MakeGlobalSettings(programFolder, qEnvironmentVariable(SiteBaseVariable), &refusal);
     if (!refusal.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(refusal));
+    record.UserPath = UserFiles::UserFolderOf(record.AppPath);
+    return record;
+}
+
+void FillGlobalSettings()
+{
+    SetGlobalSettings(StartupSettings(QCoreApplication::applicationDirPath()));
 }
 
 } // namespace SubMain

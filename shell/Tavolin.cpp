@@ -6,6 +6,7 @@
 #include "shell/GlobalSettings.h"
 #include "shell/SubMain.h"
 #include "shell/TavolinMain.h"
+#include "shell/UserFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -53,11 +54,10 @@ void* windowedPart(const char* name)
 
 int main(int argc, char** argv)
 {
-    QString refusal;
-    SetGlobalSettings(SubMain::MakeGlobalSettings(programFolder(argv[0]),
-                                                  qEnvironmentVariable(SubMain::SiteBaseVariable), &refusal));
-    if (!refusal.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(refusal));
+    SetGlobalSettings(SubMain::StartupSettings(programFolder(argv[0])));
+    const QString unprepared = UserFiles::PrepareUserFolder(Settings().AppPath, Settings().UserPath);
+    if (!unprepared.isEmpty())
+        std::fprintf(stderr, "Tavolin: %s; your games cannot be kept\n", qPrintable(unprepared));
     SetTopicInstallation(Settings().AppPath);
 
     // Once the topic is served, others may ask this process to end; until the event loop

@@ -38,11 +38,11 @@ QString insertStatement(const SiteGame& game, const QString& siteBase)
 
 } // namespace
 
-Result Seed(const SiteCatalogue& catalogue, const QString& appFolder, const QString& siteBase)
+Result Seed(const SiteCatalogue& catalogue, const QString& userFolder, const QString& siteBase)
 {
     Result result;
     const QString base = siteBase.endsWith(QLatin1Char('/')) ? siteBase : siteBase + QLatin1Char('/');
-    const QDir folder(appFolder);
+    const QDir folder(userFolder);
     DatabaseCycle cycle(folder.absolutePath() + QLatin1Char('/'), DatabaseFileName());
     if (!cycle.isOpen()) {
         result.error = QStringLiteral("cannot open the catalogue: ") + cycle.errorMessage();

@@ -19,8 +19,9 @@ struct Result {
     QString error;
 };
 
-// `appFolder` holds the database npGameData.DLL and the thumbnail folder Jpgs;
+// `userFolder`, the user's folder of an application folder, holds the database
+// npGameData.DLL and the thumbnail folder Jpgs;
 // `siteBase` is the site's address, ending in "/" or not.
-Result Seed(const SiteCatalogue& catalogue, const QString& appFolder, const QString& siteBase);
+Result Seed(const SiteCatalogue& catalogue, const QString& userFolder, const QString& siteBase);
 
 } // namespace CatalogueSeeder

@@ -1,7 +1,9 @@
 // demo-catalogue APP_FOLDER SITE_BASE: gives an application folder whose catalogue is
 // empty the demo site's newest games, so that the demo opens on a full My box.
 #include "site/CatalogueSeeder.h"
+#include "shell/UserFiles.h"
 
+#include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -17,8 +19,16 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: demo-catalogue APP_FOLDER SITE_BASE\n");
         return 2;
     }
+    // The games go where Tavolin started from this folder keeps them.
+    const QString appFolder = QDir(arguments[1]).absolutePath() + QLatin1Char('/');
+    const QString userFolder = UserFiles::UserFolderOf(appFolder);
+    const QString unprepared = UserFiles::PrepareUserFolder(appFolder, userFolder);
+    if (!unprepared.isEmpty()) {
+        std::fprintf(stderr, "demo-catalogue: %s\n", qPrintable(unprepared));
+        return 1;
+    }
     const SiteCatalogue catalogue;
-    const CatalogueSeeder::Result result = CatalogueSeeder::Seed(catalogue, arguments[1], arguments[2]);
+    const CatalogueSeeder::Result result = CatalogueSeeder::Seed(catalogue, userFolder, arguments[2]);
     if (!result.error.isEmpty()) {
         std::fprintf(stderr, "demo-catalogue: %s (%d games added)\n", qPrintable(result.error), result.added);
         return 1;

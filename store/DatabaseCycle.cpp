@@ -37,7 +37,7 @@ DatabaseCycle::DatabaseCycle(const QString& folder, const QString& dbFile)
 }
 
 DatabaseCycle::DatabaseCycle()
-    : DatabaseCycle(Settings().AppPath, Settings().DbFile)
+    : DatabaseCycle(Settings().UserPath, Settings().DbFile)
 {
 }
 

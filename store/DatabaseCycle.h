@@ -15,7 +15,7 @@ class DatabaseCycle {
 public:
     // The database named `dbFile` below `folder` (a relative name is taken in `folder`).
     DatabaseCycle(const QString& folder, const QString& dbFile);
-    // The application's own database, from the settings record.
+    // The catalogue in use, in the user's folder of the settings record.
     DatabaseCycle();
     ~DatabaseCycle();
     DatabaseCycle(const DatabaseCycle&) = delete;

@@ -131,7 +131,7 @@ void TestDownloadPanel::failedTransferIsToldAndRetriedAndPauseHoldsIt()
     QTRY_COMPARE_WITH_TIMEOUT(page.job().stage(), DownloadJob::Stage::Finished, 15000);
     QCOMPARE(bar->Text(), QStringLiteral("100%"));
     QCOMPARE(Catalogue::FindGame(QStringLiteral("慢游戏")).size(), 1);
-    QCOMPARE(QFileInfo(MovieFile(Settings().AppPath, QStringLiteral("慢游戏"))).size(), qint64(MovieSize));
+    QCOMPARE(QFileInfo(MovieFile(Settings().UserPath, QStringLiteral("慢游戏"))).size(), qint64(MovieSize));
     QVERIFY(refusals.isEmpty());
 }
 

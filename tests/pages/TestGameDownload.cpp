@@ -183,7 +183,7 @@ void TestGameDownload::finishingThatCannotCompleteSaysSo()
     QFETCH(bool, catalogued);
     QFETCH(QString, problem);
     TemporaryAppFolder folder(TemporaryAppFolder::Skin::None, SiteBase);
-    const QString app = Settings().AppPath;
+    const QString app = Settings().UserPath;
     QVERIFY(QDir().mkpath(app + "Jpgs") && QDir().mkpath(app + "Games"));
     const GameJob job = GameJob::FromFlashCommand({"Tank", "/pic/4.jpg", "/swf/4.swf", ""}, SiteBase, SiteHomeUrl());
     const FetchedFiles fetched{app + "Jpgs/4.jpg", app + "Games/4.swf"};

@@ -180,7 +180,7 @@ void TestDownloadPage::flashGameIsFetchedCataloguedAndPlayedInItsTab()
     QCOMPARE(m_frame->strip()->Selected(), position);
     QVERIFY2(refusals.isEmpty(), refusals.isEmpty() ? "" : qPrintable(refusals[0][0].toString()));
     QCOMPARE(stages.size(), 4); // thumbnail, wait, game file, finished
-    const QString movie = MovieFile(Settings().AppPath, SavedGame.name);
+    const QString movie = MovieFile(Settings().UserPath, SavedGame.name);
     QVERIFY(QFileInfo::exists(movie));
     QVERIFY(!shown.isEmpty());
     QCOMPARE(shown.last().section('|', 1, 1), FormatSize(QFileInfo(movie).size()));
@@ -198,8 +198,8 @@ void TestDownloadPage::flashGameIsFetchedCataloguedAndPlayedInItsTab()
     // My box shows its tile with the fetched thumbnail.
     MainMe* box = m_frame->myBox();
     QCOMPARE(box->grid().entries().first(), SavedGame.name);
-    QVERIFY(QFileInfo::exists(ThumbnailFile(Settings().AppPath, SavedGame.name)));
-    QVERIFY(QDir(ThumbnailFolder(Settings().AppPath)).entryList(QDir::Files).size() == 1);
+    QVERIFY(QFileInfo::exists(ThumbnailFile(Settings().UserPath, SavedGame.name)));
+    QVERIFY(QDir(ThumbnailFolder(Settings().UserPath)).entryList(QDir::Files).size() == 1);
     const QImage grid = box->grab().toImage();
     const QColor tile = grid.pixelColor(MyBoxGrid::TilePictureRect(0).center());
     const QColor empty = grid.pixelColor(MyBoxGrid::TilePictureRect(1).center());
@@ -238,7 +238,7 @@ void TestDownloadPage::catalogedGamePlaysWithoutADownload()
     QSignalSpy loaded(player->player(), &ShockwaveFlash::movieLoaded);
     QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty() && loaded.last().at(0).toString() == movie, 20000);
     QCOMPARE(Catalogue::FindGame(StreamedGame.name).size(), 1);
-    QVERIFY(QDir(ThumbnailFolder(Settings().AppPath)).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir(ThumbnailFolder(Settings().UserPath)).entryList(QDir::Files).isEmpty());
     QCOMPARE(QDir(MovieFolder(Settings().AppPath)).entryList({"*.swf"}, QDir::Files), QStringList({"1.swf", "2.swf"}));
 }
 

@@ -244,7 +244,7 @@ void TestFinderPage::webGameIsCataloguedWithTheListPage()
     QCOMPARE(rows[0].type, 2);
     QCOMPARE(rows[0].playAddress, address);
     QCOMPARE(rows[0].pageAddress, listPage);
-    QVERIFY(QFile::exists(ThumbnailFile(Settings().AppPath, names[0])));
+    QVERIFY(QFile::exists(ThumbnailFile(Settings().UserPath, names[0])));
 
     // Catalogued now: the same link runs it without fetching anything.
     QVERIFY(ClickElement(m_finder->view(), QStringLiteral("a.btn[href*=\"'WebTable','%1|\"]").arg(names[0])));

@@ -59,7 +59,7 @@ void TestStatements::init()
 {
     m_app = std::make_unique<QTemporaryDir>();
     GlobalSettings record;
-    record.AppPath = m_app->path() + QStringLiteral("/");
+    record.UserPath = m_app->path() + QStringLiteral("/");
     record.DbFile = DatabaseFileName();
     SetGlobalSettings(record);
 }
