@@ -114,16 +114,8 @@ void MainGame::Initialize(IuTab* strip, const std::shared_ptr<CTabItem>&)
 
 void MainGame::carryOut(const PageCommand& command)
 {
-    switch (m_commands.dispatch(command)) {
-    case PageCommandTable::Outcome::Done:
-        break;
-    case PageCommandTable::Outcome::UnknownWord:
-        emit refused(QStringLiteral("函数错误，请联系系统管理员"));
-        break;
-    case PageCommandTable::Outcome::MissingFields:
-        emit refused(m_commands.missingFieldsText(command));
-        break;
-    }
+    if (const QString refusal = m_commands.carryOut(command, QStringLiteral("函数错误，请联系系统管理员")); !refusal.isEmpty())
+        emit refused(refusal);
 }
 
 void MainGame::openTable(const QStringList& fields)

@@ -207,16 +207,8 @@ void MainGameUrl::resizeEvent(QResizeEvent*)
 void MainGameUrl::carryOut(const PageCommand& command)
 {
     m_commandTaken = true;
-    switch (m_commands.dispatch(command)) {
-    case PageCommandTable::Outcome::Done:
-        break;
-    case PageCommandTable::Outcome::UnknownWord:
-        emit refused(QStringLiteral("没有"));
-        break;
-    case PageCommandTable::Outcome::MissingFields:
-        emit refused(m_commands.missingFieldsText(command));
-        break;
-    }
+    if (const QString refusal = m_commands.carryOut(command, QStringLiteral("没有")); !refusal.isEmpty())
+        emit refused(refusal);
 }
 
 void MainGameUrl::flashTable(const QStringList& fields)

@@ -38,8 +38,16 @@ SitePage::NewWindowHandler TakePageCommands(std::function<void(const PageCommand
     };
 }
 
-QString PageCommandTable::missingFieldsText(const PageCommand& command) const
+QString PageCommandTable::carryOut(const PageCommand& command, const QString& unknownWordText) const
 {
+    switch (dispatch(command)) {
+    case Outcome::Done:
+        return QString();
+    case Outcome::UnknownWord:
+        return unknownWordText;
+    case Outcome::MissingFields:
+        break;
+    }
     return QStringLiteral("这个链接缺少游戏信息（“%1”需要 %2 项，只有 %3 项），无法执行。")
         .arg(command.word)
         .arg(fieldCount(command.word))

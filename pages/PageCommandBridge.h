@@ -19,8 +19,10 @@ public:
     Outcome dispatch(const PageCommand& command) const;
     // How many fields `word` needs; -1 for a word the table does not know.
     int fieldCount(const QString& word) const;
-    // What the user is told of a command that came with too few fields.
-    QString missingFieldsText(const PageCommand& command) const;
+    // Dispatches `command` and says what the user is to be told: nothing when it was
+    // carried out, `unknownWordText` for a word the table does not know, which fields
+    // were missing otherwise.
+    QString carryOut(const PageCommand& command, const QString& unknownWordText) const;
 
 private:
     struct Row {
