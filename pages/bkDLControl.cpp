@@ -84,6 +84,7 @@ private:
     void send();
     void readyRead();
     void finished();
+    bool followRedirect();
     int refusal() const;
     bool accept();
     bool writeAvailable();
@@ -105,6 +106,7 @@ private:
     QFile m_file;
     QPointer<QNetworkReply> m_reply;
     bool m_accepted = false;
+    int m_redirects = 0;
     qint64 m_written = 0;
     qint64 m_total = -1;
     QByteArray m_validator; // ETag or Last-Modified of the full answer, so a resume never splices two versions
@@ -121,6 +123,7 @@ void Worker::start(const Job& job)
     m_written = 0;
     m_total = -1;
     m_validator.clear();
+    m_redirects = 0;
     m_url = QUrl(job.address);
     const QString scheme = m_url.scheme().toLower();
     if (!m_url.isValid() || m_url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
@@ -158,8 +161,9 @@ void Worker::send()
             m_network->setCookieJar(m_jar);
     }
     QNetworkRequest request(m_url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(MaxRedirects);
+    // Followed here, one reply per hop: a reply that Qt redirects itself may still
+    // announce the length of the redirect's own body.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(StallTimeoutMs);
     // The bytes as served: an encoding Qt undid would not match the announced length.
     request.setRawHeader("Accept-Encoding", "identity");
@@ -182,16 +186,8 @@ void Worker::send()
 int Worker::refusal() const
 {
     const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!status.isValid()) {
-        switch (m_reply->error()) {
-        case QNetworkReply::TooManyRedirectsError:
-        case QNetworkReply::InsecureRedirectError:
-        case QNetworkReply::ProtocolUnknownError: // a redirect to another scheme
-            return bkDLControl::Redirected;
-        default:
-            return bkDLControl::Unknown;
-        }
-    }
+    if (!status.isValid())
+        return bkDLControl::Unknown;
     const int code = status.toInt();
     if (code == 200 || code == 206)
         return 0;
@@ -258,8 +254,32 @@ void Worker::readyRead()
         report(false);
 }
 
+// A redirect goes on to its target, never from https down to http nor to another
+// scheme; false when the answer is no redirect to follow.
+bool Worker::followRedirect()
+{
+    const int code = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QByteArray location = m_reply->rawHeader("Location");
+    if (code < 300 || code >= 400 || location.isEmpty())
+        return false;
+    const QUrl target = m_url.resolved(QUrl::fromEncoded(location));
+    const QString scheme = target.scheme().toLower();
+    const bool safe = scheme == QLatin1String("https")
+                      || (scheme == QLatin1String("http") && m_url.scheme().toLower() == QLatin1String("http"));
+    dropReply();
+    if (++m_redirects > MaxRedirects || !safe || target.host().isEmpty()) {
+        fail(bkDLControl::Redirected);
+        return true;
+    }
+    m_url = target;
+    send();
+    return true;
+}
+
 void Worker::finished()
 {
+    if (!m_accepted && followRedirect())
+        return;
     if (!m_accepted && !accept())
         return;
     if (!writeAvailable())
