@@ -3,6 +3,7 @@
 #include "skin/BmpWriter.h"
 #include "skin/GifWriter.h"
 #include "skin/IconWriter.h"
+#include "skin/WindowArt.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -51,6 +52,20 @@ bool WriteAll(const QString& skinFolder, QString* error)
         if (bytes.isEmpty())
             return false;
         if (!WriteIfChanged(QDir(skinFolder).filePath(file.path), bytes, error))
+            return false;
+    }
+    return true;
+}
+
+bool WriteThemeIcons(const QString& folder, const QString& name, QString* error)
+{
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        WindowArt::ProgramIcon(size).save(&buffer, "PNG");
+        const QString path = QStringLiteral("%1/%2x%2/apps/%3.png").arg(folder).arg(size).arg(name);
+        if (!WriteIfChanged(path, bytes, error))
             return false;
     }
     return true;

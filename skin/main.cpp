@@ -2,6 +2,7 @@
 //   skin-generator <skin folder> [--contact-sheet <png file>]
 //   skin-generator --list          prints the table of skin files
 //   skin-generator --movies <games folder>   writes the shipped movies 1.swf and 2.swf
+//   skin-generator --icons <folder> <name>   writes the launcher icon in the icon theme's layout
 
 #include "skin/ContactSheet.h"
 #include "skin/ShippedMovies.h"
@@ -37,8 +38,14 @@ int main(int argc, char** argv)
         err << "skin-generator: " << error << "\n";
         return 1;
     }
+    if (args.size() == 4 && args[1] == QLatin1String("--icons")) {
+        if (SkinGenerator::WriteThemeIcons(args[2], args[3], &error))
+            return 0;
+        err << "skin-generator: " << error << "\n";
+        return 1;
+    }
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--contact-sheet"))) {
-        err << "usage: skin-generator <skin folder> [--contact-sheet <png file>] | --list | --movies <games folder>\n";
+        err << "usage: skin-generator <skin folder> [--contact-sheet <png file>] | --list | --movies <games folder> | --icons <folder> <name>\n";
         return 2;
     }
     if (!SkinGenerator::WriteAll(args[1], &error)) {
