@@ -27,11 +27,6 @@ const QString MainGameUrl::RetryText = QStringLiteral("重新下载");
 
 namespace {
 
-// The page hides its border and scroll bars: it is cropped by this much on the left
-// and top, and by (CropGrowth - CropOffset) on the right and bottom.
-constexpr int CropOffset = 23;
-constexpr int CropGrowth = 40;
-
 // Inside the panel picture: the status card, and the advertisement below its rule.
 const QRect CardRect(12, 12, 767, 92);
 const QRect AdvertisementRect(12, 125, 767, 413);

@@ -27,6 +27,10 @@ public:
     static const QString PauseText;
     static const QString ResumeText;
     static const QString RetryText;
+    // The page hides its border and scroll bars: it is cropped by this much on the left
+    // and top, and by (CropGrowth - CropOffset) on the right and bottom.
+    static constexpr int CropOffset = 23;
+    static constexpr int CropGrowth = 40;
 
     // `myBox` is told of new games and runs web games; it may be null.
     MainGameUrl(QWebEngineProfile* profile, MainMe* myBox, QWidget* parent = nullptr);

@@ -1,11 +1,12 @@
 #pragma once
 
 // What the game browser's tests share: the real program copied into a test's
-// application folder, the windows a process shows as the X server sees them, and
-// addresses sent over the topic from another thread while this one serves it.
+// application folder, what the screen shows, and addresses sent over the topic from
+// another thread while this one serves it.
 
 #include "ipc/CorvaneLink.h"
 #include "ipc/LocalTopic.h"
+#include "tests/support/XWindows.h"
 
 #include <QFile>
 #include <QImage>
@@ -23,48 +24,6 @@
 inline bool InstallCorvane(const QString& appFolder)
 {
     return QFile::copy(QStringLiteral(TAVOLIN_APP_DIR "/Corvane"), appFolder + QStringLiteral("/Corvane"));
-}
-
-inline QString Xdotool(const QStringList& arguments)
-{
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), arguments);
-    if (!xdotool.waitForFinished(10000))
-        xdotool.kill();
-    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
-}
-
-// The mapped windows of a process, by their X ids.
-inline QStringList VisibleWindows(qint64 pid)
-{
-    const QString out = Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                 QString::number(pid)});
-    return out.isEmpty() ? QStringList() : out.split(QLatin1Char('\n'));
-}
-
-inline QString WindowName(const QString& window)
-{
-    return Xdotool({QStringLiteral("getwindowname"), window});
-}
-
-// The window's place on the screen, read from xdotool's shell form.
-inline QRect WindowGeometry(const QString& window)
-{
-    const QStringList lines = Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window})
-                                  .split(QLatin1Char('\n'));
-    QRect rect;
-    for (const QString& line : lines) {
-        const int value = line.section(QLatin1Char('='), 1).toInt();
-        if (line.startsWith(QLatin1String("X=")))
-            rect.moveLeft(value);
-        else if (line.startsWith(QLatin1String("Y=")))
-            rect.moveTop(value);
-        else if (line.startsWith(QLatin1String("WIDTH=")))
-            rect.setWidth(value);
-        else if (line.startsWith(QLatin1String("HEIGHT=")))
-            rect.setHeight(value);
-    }
-    return rect;
 }
 
 // What the screen shows in `rect`, whoever draws it.

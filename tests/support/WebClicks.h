@@ -4,8 +4,8 @@
 // element's centre on screen and the left button is pressed and released there.
 // Header-only, so only tests that show web views link the web engine.
 
-#include <QJsonArray>
-#include <QJsonDocument>
+#include "tests/support/ElementCentreScript.h"
+
 #include <QPoint>
 #include <QTest>
 #include <QVariant>
@@ -19,14 +19,7 @@
 // in the document and then in its first frame; nothing when it is not (yet) shown.
 inline std::optional<QPoint> ElementCentre(QWebEngineView* view, const QString& selector, int timeoutMs = 5000)
 {
-    const QString script = QStringLiteral(
-        "(function(s){function find(d,dx,dy){var e=d.querySelector(s);if(!e)return null;"
-        "e.scrollIntoView({block:'center'});var r=e.getBoundingClientRect();"
-        "return [dx+r.left+r.width/2,dy+r.top+r.height/2];}"
-        "var hit=find(document,0,0);if(hit)return hit;var f=document.querySelector('iframe,frame');"
-        "if(!f||!f.contentDocument)return null;f.scrollIntoView({block:'start'});var o=f.getBoundingClientRect();"
-        "return find(f.contentDocument,o.left,o.top);})(%1[0])")
-                               .arg(QString::fromUtf8(QJsonDocument(QJsonArray{selector}).toJson(QJsonDocument::Compact)));
+    const QString script = ElementCentreScript(selector);
     // The answer may come after the wait; it must not outlive what it writes to.
     auto answer = std::make_shared<std::optional<QVariant>>();
     view->page()->runJavaScript(script, [answer](const QVariant& v) { *answer = v; });
