@@ -8,9 +8,14 @@
 // drawn has been presented. The server (cpp-httplib, as the demo site's) notes the
 // arrival on the monotonic clock all processes share, so the program under test
 // carries no measuring code at all.
+//
+// The reference views compose their frames with the renderer the programs choose
+// (GraphicsBackend), so the ratio is the browser's own cost. QSG_RHI_BACKEND=opengl
+// keeps both on OpenGL whatever draws it.
 #include "bench/BenchSupport.h"
 #include "ipc/CorvaneLink.h"
 #include "ipc/LocalTopic.h"
+#include "web/GraphicsBackend.h"
 #include "web/WebProfile.h"
 
 #include <QApplication>
@@ -133,6 +138,7 @@ int bareView(int argc, char** argv)
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    GraphicsBackend::ChooseForWebViews();
     QWebEngineProfile* profile = CreateNamedWebProfile(QStringLiteral("BenchBare"), &app);
     auto* view = new QWebEngineView;
     view->setPage(new QWebEnginePage(profile, view));
@@ -174,6 +180,7 @@ void HandOverAgainstNewView(benchmark::State& state)
     corvane.start(Corvane, {server.page(first)});
     // The reference runs in this process, in a window of the browser's page size, warmed
     // by one page like the browser; each page then gets a new view on top, as a new tab does.
+    GraphicsBackend::ChooseForWebViews();
     QWebEngineProfile* profile = CreateNamedWebProfile(QStringLiteral("BenchWarm"), nullptr);
     auto window = std::make_unique<QWidget>();
     window->resize(1016, 683);

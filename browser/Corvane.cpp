@@ -5,6 +5,7 @@
 #include "ipc/LocalTopic.h"
 #include "shell/GlobalSettings.h"
 #include "shell/SubMain.h"
+#include "web/GraphicsBackend.h"
 
 #include <QApplication>
 #include <QFont>
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setPixelSize(12);
     app.setFont(font);
+    GraphicsBackend::ChooseForWebViews();
     SubMain::FillGlobalSettings();
     SetTopicInstallation(Settings().AppPath);
 

@@ -4,6 +4,7 @@
 #include "shell/MainFrm.h"
 #include "shell/TavolinApp.h"
 #include "shell/TerminationSignals.h"
+#include "web/GraphicsBackend.h"
 
 #include <QApplication>
 #include <QFont>
@@ -22,6 +23,7 @@ extern "C" Q_DECL_EXPORT int TavolinRunMainWindow(int argc, char** argv, SingleI
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setPixelSize(12);
     app.setFont(font);
+    GraphicsBackend::ChooseForWebViews();
     // From here on a termination request waits for the event loop instead of killing.
     TerminationSignals termination;
     pthread_sigmask(SIG_SETMASK, restoreMask, nullptr);
