@@ -12,12 +12,11 @@
 #include "store/Catalogue.h"
 #include "tests/packaging/RemotePages.h"
 #include "tests/support/ElementCentreScript.h"
+#include "tests/support/FileContent.h"
 #include "tests/support/RealPrograms.h"
 #include "tests/support/XWindows.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -44,28 +43,6 @@ int run(const QString& program, const QStringList& arguments, QString* output = 
         return -1;
     }
     return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-}
-
-// Every file and link below `folder` with a digest of its bytes.
-QMap<QString, QByteArray> snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        QByteArray digest = QFileInfo(path).isDir() ? QByteArray("folder") : QByteArray("unreadable");
-        if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
-            digest = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
-        files.insert(path, digest);
-    }
-    return files;
-}
-
-bool setMode(const QString& path, QFileDevice::Permissions permissions)
-{
-    return QFile::setPermissions(path, permissions);
 }
 
 constexpr QFileDevice::Permissions OpenFolder = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
@@ -114,7 +91,7 @@ void TestDebianPackage::initTestCase()
 {
     QVERIFY(m_output.isValid() && m_root.isValid() && m_home.isValid() && m_runtime.isValid());
     // The user reaches what lies below this test's own temporary folder.
-    QVERIFY(setMode(QDir::tempPath(), OpenFolder) && setMode(m_root.path(), OpenFolder));
+    QVERIFY(QFile::setPermissions(QDir::tempPath(), OpenFolder) && QFile::setPermissions(m_root.path(), OpenFolder));
     QString said;
     QCOMPARE(run(QStringLiteral(TAVOLIN_CPACK), {QStringLiteral("--config"), QStringLiteral(TAVOLIN_CPACK_CONFIG),
                                                  QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"),
@@ -259,7 +236,7 @@ void TestDebianPackage::gameDownloadedThroughTheFinderStaysWithTheUser()
         // Installed for the whole machine, the folder is not the user's to write.
         QCOMPARE(run(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("a-w"), m_root.path() + QStringLiteral("/usr")}), 0);
     }
-    const QMap<QString, QByteArray> shipped = snapshot(m_root.path());
+    const QMap<QString, QByteArray> shipped = FolderSnapshot(m_root.path());
     m_debugPort = RemotePages::FreePort();
     QVERIFY(m_debugPort != 0);
 
@@ -303,7 +280,7 @@ void TestDebianPackage::gameDownloadedThroughTheFinderStaysWithTheUser()
     quit(first);
 
     // Nothing below the program's folder changed; the row is in the user's catalogue.
-    QCOMPARE(snapshot(m_root.path()), shipped);
+    QCOMPARE(FolderSnapshot(m_root.path()), shipped);
     QCOMPARE(QFileInfo(userFolder() + DatabaseFileName()).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup),
              QFileDevice::Permissions());
     QTemporaryDir copy;
@@ -324,7 +301,7 @@ void TestDebianPackage::gameDownloadedThroughTheFinderStaysWithTheUser()
     ClickScreen(window.topLeft() + MainFrm::ContainerRect.topLeft() + MyBoxGrid::TilePictureRect(0).center());
     QVERIFY2(QTest::qWaitFor(playsTheUsersMovie, 60000), "My box did not play the game after a restart");
     quit(second);
-    QCOMPARE(snapshot(m_root.path()), shipped);
+    QCOMPARE(FolderSnapshot(m_root.path()), shipped);
 }
 
 QTEST_GUILESS_MAIN(TestDebianPackage)

@@ -10,6 +10,7 @@
 #include "store/Catalogue.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/CatalogueLock.h"
+#include "tests/support/FileContent.h"
 #include "tests/support/RealPrograms.h"
 #include "web/ProfileCookies.h"
 
@@ -158,11 +159,7 @@ void TestSettingsWindow::settingsRoundTrip()
     QTRY_VERIFY(!m_frame->findChild<Install*>());
     QVERIFY(Catalogue::CloseHidesWindow());
     QVERIFY(QFile::exists(entry));
-    QCOMPARE(Autostart::StartedProgram(QString::fromUtf8([&] {
-                 QFile file(entry);
-                 return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-             }())),
-             m_program);
+    QCOMPARE(Autostart::StartedProgram(QString::fromUtf8(FileContent(entry))), m_program);
     // Closed, the owed pop-up is on its way again.
     QVERIFY(m_frame->cornerPopupTimer().isActive());
 

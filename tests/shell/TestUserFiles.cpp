@@ -5,10 +5,9 @@
 #include "shell/UserFiles.h"
 #include "store/Catalogue.h"
 #include "store/DatabaseCycle.h"
+#include "tests/support/FileContent.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -16,34 +15,6 @@
 #include <QTest>
 
 #include <unistd.h>
-
-namespace {
-
-QByteArray contents(const QString& file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& file, const QByteArray& bytes)
-{
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-// Every file below `folder` with a digest of its bytes: what a program left there.
-QMap<QString, QByteArray> snapshot(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        files.insert(file, QCryptographicHash::hash(contents(file), QCryptographicHash::Sha1).toHex());
-    }
-    return files;
-}
-
-} // namespace
 
 class TestUserFiles : public QObject {
     Q_OBJECT
@@ -75,8 +46,8 @@ void TestUserFiles::downloadedGameLandsInTheUsersFolder()
     // What the program ships: an empty catalogue and the replay cue.
     QVERIFY(DatabaseCycle(app, DatabaseFileName()).isOpen());
     QVERIFY(QDir(app).mkpath(QStringLiteral("Games")));
-    QVERIFY(writeFile(app + QStringLiteral("Games/1.swf"), "FWS cue"));
-    const QByteArray shippedCatalogue = contents(app + DatabaseFileName());
+    QVERIFY(OverwriteFile(app + QStringLiteral("Games/1.swf"), "FWS cue"));
+    const QByteArray shippedCatalogue = FileContent(app + DatabaseFileName());
     QVERIFY(!shippedCatalogue.isEmpty());
 
     bool writable = access == Access::Writable;
@@ -95,9 +66,9 @@ void TestUserFiles::downloadedGameLandsInTheUsersFolder()
 
     const QString user = UserFiles::UserFolderFor(app, writable, dataHome.path());
     QCOMPARE(user, apart ? dataHome.path() + QStringLiteral("/tavolin/") : app);
-    const QMap<QString, QByteArray> shipped = snapshot(app);
+    const QMap<QString, QByteArray> shipped = FolderSnapshot(app);
     QCOMPARE(UserFiles::PrepareUserFolder(app, user), QString());
-    QCOMPARE(contents(user + DatabaseFileName()), shippedCatalogue);
+    QCOMPARE(FileContent(user + DatabaseFileName()), shippedCatalogue);
 
     GlobalSettings record = SubMain::MakeGlobalSettings(app, QString());
     record.UserPath = user;
@@ -112,18 +83,18 @@ void TestUserFiles::downloadedGameLandsInTheUsersFolder()
     QVERIFY(QDir().mkpath(ThumbnailFolder(Settings().UserPath)) && QDir().mkpath(MovieFolder(Settings().UserPath)));
     const FetchedFiles files{ThumbnailFolder(Settings().UserPath) + QStringLiteral("4.jpg"),
                              MovieFolder(Settings().UserPath) + QStringLiteral("4.swf")};
-    QVERIFY(writeFile(files.thumbnail, "JFIF thumbnail"));
-    QVERIFY(writeFile(files.movie, "FWS movie"));
+    QVERIFY(OverwriteFile(files.thumbnail, "JFIF thumbnail"));
+    QVERIFY(OverwriteFile(files.movie, "FWS movie"));
     const FinishOutcome outcome = FinishGameJob(job, files, Settings().UserPath);
     QVERIFY2(outcome.catalogued, qPrintable(outcome.problems.join(QLatin1Char('\n'))));
 
     QCOMPARE(QDir(user + QStringLiteral("Jpgs")).entryList(QDir::Files), QStringList(QFileInfo(ThumbnailFile(user, job.name)).fileName()));
-    QCOMPARE(contents(MovieFile(user, job.name)), QByteArray("FWS movie"));
+    QCOMPARE(FileContent(MovieFile(user, job.name)), QByteArray("FWS movie"));
     // The row went to the catalogue in use, and in the read-only case the shipped one is untouched.
     QCOMPARE(Catalogue::FindGame(job.name).size(), 1);
-    QCOMPARE(contents(UserFiles::ShippedMovie(QStringLiteral("1.swf"))), QByteArray("FWS cue"));
+    QCOMPARE(FileContent(UserFiles::ShippedMovie(QStringLiteral("1.swf"))), QByteArray("FWS cue"));
     if (apart) {
-        QCOMPARE(snapshot(app), shipped);
+        QCOMPARE(FolderSnapshot(app), shipped);
         // A later start keeps the user's catalogue.
         QCOMPARE(UserFiles::PrepareUserFolder(app, user), QString());
         QCOMPARE(Catalogue::FindGame(job.name).size(), 1);

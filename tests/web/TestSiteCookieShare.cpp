@@ -1,6 +1,7 @@
 #include "web/ProfileCookies.h"
 #include "web/SiteCookieShare.h"
 #include "web/WebProfile.h"
+#include "tests/support/FileContent.h"
 #include "tests/support/RealPrograms.h"
 
 #include <QFile>
@@ -23,12 +24,6 @@ QByteArray cookieValue(QWebEngineProfile* profile, const QByteArray& name)
             return cookie.value();
     }
     return QByteArray();
-}
-
-QByteArray fileText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -102,9 +97,9 @@ void TestSiteCookieShare::loginAndLogoutReachTheOtherProfile()
     QVERIFY(load(*writerView, login));
     QTRY_VERIFY_WITH_TIMEOUT(!cookieValue(writer, "mivo_session").isEmpty(), 10000);
     const QByteArray firstSession = cookieValue(writer, "mivo_session");
-    QTRY_VERIFY_WITH_TIMEOUT(fileText(path).contains("mivo_session=" + firstSession), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(FileContent(path).contains("mivo_session=" + firstSession), 10000);
     QVERIFY(!cookieValue(writer, "elsewhere").isEmpty());
-    QVERIFY2(!fileText(path).contains("elsewhere"), fileText(path).constData());
+    QVERIFY2(!FileContent(path).contains("elsewhere"), FileContent(path).constData());
     QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
              QFile::ReadOwner | QFile::WriteOwner);
 
