@@ -1,6 +1,7 @@
 #include "account/CacheMain.h"
 #include "web/ProfileCookies.h"
 #include "web/WebProfile.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/RealPrograms.h"
 #include "tests/support/WebClicks.h"
 
@@ -9,71 +10,39 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
 
 // Pages showing a picture the browser may keep for an hour and a link that is red once
-// visited and blue before; it counts how often the picture is fetched.
-class PictureServer : public QObject {
-public:
-    bool listen()
-    {
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
-                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-        return m_server.listen(QHostAddress::LocalHost, 0);
+// visited and blue before.
+void servePicturePages(const LoopbackHttpServer::Request& request, LoopbackHttpServer::Connection& connection)
+{
+    if (request.target == "/pic.png") {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImage picture(32, 32, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        picture.save(&buffer, "PNG");
+        connection.send(LoopbackHttpServer::Answer("Content-Type: image/png\r\nCache-Control: max-age=3600\r\n", png));
+        return;
     }
-    QString base() const { return QStringLiteral("http://127.0.0.1:%1/").arg(m_server.serverPort()); }
-    int pictureFetches() const { return m_pictureFetches; }
-
-private:
-    void serve(QTcpSocket* socket)
-    {
-        const QByteArray request = socket->property("request").toByteArray() + socket->readAll();
-        socket->setProperty("request", request);
-        if (!request.contains("\r\n\r\n"))
-            return;
-        const QByteArray path = request.split(' ').value(1);
-        QByteArray type = "text/html; charset=utf-8";
-        QByteArray caching = "no-store";
-        QByteArray body;
-        if (path == "/pic.png") {
-            ++m_pictureFetches;
-            QImage picture(32, 32, QImage::Format_RGB32);
-            picture.fill(Qt::darkGreen);
-            QBuffer png(&body);
-            png.open(QIODevice::WriteOnly);
-            picture.save(&png, "PNG");
-            type = "image/png";
-            caching = "max-age=3600";
-        } else {
-            body = "<!doctype html><style>body{margin:0}a{display:block;width:200px;height:80px;"
-                   "background-color:rgb(0,0,255)}a:visited{background-color:rgb(255,0,0)}</style>"
-                   "<a id=\"seen\" href=\"/seen\"></a><img src=\"/pic.png\">";
-            // The page's own request goes to the HTTP cache, never to the renderer's memory
-            // of pictures it has shown.
-            if (path == "/three")
-                body += "<script>fetch('/pic.png')</script>";
-        }
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nCache-Control: " + caching
-                      + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-        socket->disconnectFromHost();
-    }
-
-    QTcpServer m_server;
-    int m_pictureFetches = 0;
-};
+    QByteArray body = "<!doctype html><style>body{margin:0}a{display:block;width:200px;height:80px;"
+                      "background-color:rgb(0,0,255)}a:visited{background-color:rgb(255,0,0)}</style>"
+                      "<a id=\"seen\" href=\"/seen\"></a><img src=\"/pic.png\">";
+    // The page's own request goes to the HTTP cache, never to the renderer's memory
+    // of pictures it has shown.
+    if (request.target == "/three")
+        body += "<script>fetch('/pic.png')</script>";
+    connection.send(LoopbackHttpServer::Answer("Content-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n", body));
+}
 
 qint64 folderBytes(const QString& path)
 {
@@ -109,14 +78,24 @@ private:
     QString text(QWebEngineView& view);
     QColor linkColour(QWebEngineView& view);
 
+    // How often the picture was fetched.
+    int pictureFetches() const;
+
     DemoSite m_site;
-    PictureServer m_pictures;
+    LoopbackHttpServer m_pictures{servePicturePages};
 };
 
 void TestClearCache::initTestCase()
 {
     QVERIFY2(m_site.start(), qPrintable(m_site.error()));
-    QVERIFY(m_pictures.listen());
+    QVERIFY(m_pictures.port());
+}
+
+int TestClearCache::pictureFetches() const
+{
+    const QList<LoopbackHttpServer::Request> requests = m_pictures.requests();
+    return int(std::count_if(requests.begin(), requests.end(),
+                             [](const LoopbackHttpServer::Request& request) { return request.target == "/pic.png"; }));
 }
 
 bool TestClearCache::load(QWebEngineView& view, const QString& address)
@@ -165,11 +144,11 @@ void TestClearCache::keepsWhatTheMaskNames()
     QVERIFY(load(view, m_site.base() + QStringLiteral("my/space1.php")));
     QVERIFY2(text(view).contains(QStringLiteral("demo，欢迎回来")), qPrintable(text(view)));
     // A link visited, and a picture fetched once for two pages.
-    const int fetched = m_pictures.pictureFetches();
-    QVERIFY(load(view, m_pictures.base() + QStringLiteral("seen")));
-    QVERIFY(load(view, m_pictures.base() + QStringLiteral("one")));
-    QVERIFY(load(view, m_pictures.base() + QStringLiteral("two")));
-    QCOMPARE(m_pictures.pictureFetches(), fetched + 1);
+    const int fetched = pictureFetches();
+    QVERIFY(load(view, m_pictures.base() + QStringLiteral("/seen")));
+    QVERIFY(load(view, m_pictures.base() + QStringLiteral("/one")));
+    QVERIFY(load(view, m_pictures.base() + QStringLiteral("/two")));
+    QCOMPARE(pictureFetches(), fetched + 1);
     const QColor visited(255, 0, 0);
     QTRY_COMPARE_WITH_TIMEOUT(linkColour(view), visited, 10000);
     const QString cache = profile->cachePath();
@@ -183,8 +162,8 @@ void TestClearCache::keepsWhatTheMaskNames()
     QVERIFY2(call.elapsed() < 500, qPrintable(QString::number(call.elapsed())));
     // What is left of the cache folder is its index; the picture comes from the server again.
     QTRY_VERIFY2_WITH_TIMEOUT(folderBytes(cache) < filled / 10, qPrintable(QString::number(folderBytes(cache))), 10000);
-    QVERIFY(load(view, m_pictures.base() + QStringLiteral("three")));
-    QTRY_VERIFY_WITH_TIMEOUT(m_pictures.pictureFetches() >= fetched + 2, 10000);
+    QVERIFY(load(view, m_pictures.base() + QStringLiteral("/three")));
+    QTRY_VERIFY_WITH_TIMEOUT(pictureFetches() >= fetched + 2, 10000);
     QTRY_COMPARE_WITH_TIMEOUT(linkColour(view), kept ? visited : QColor(0, 0, 255), 10000);
     QTRY_COMPARE_WITH_TIMEOUT(hasCookie(profile, "mivo_session"), kept, 10000);
     QVERIFY(load(view, m_site.base() + QStringLiteral("my/space1.php")));

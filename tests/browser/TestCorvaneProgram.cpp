@@ -14,6 +14,7 @@
 #include "tabs/uTab.h"
 #include "tests/browser/CorvaneTestSupport.h"
 #include "tests/support/AppFolder.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/RealPrograms.h"
 #include "web/ProfileCookies.h"
 
@@ -25,8 +26,6 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -66,47 +65,6 @@ QString OnlyWindow(qint64 pid, int timeoutMs = 20000)
     (void)QTest::qWaitFor([&] { return (windows = VisibleWindows(pid)).size() == 1; }, timeoutMs);
     return windows.size() == 1 ? windows.first() : QString();
 }
-
-// A page on the site's host, another port: cookies go by host, so it sees each request's
-// Cookie header as the site would.
-class CookieRecorder : public QObject {
-public:
-    bool listen()
-    {
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
-                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-        return m_server.listen(QHostAddress::LocalHost, 0);
-    }
-    QString address(const QString& path) const { return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_server.serverPort()).arg(path); }
-    // The Cookie header of each request for `path`, in order; "" for none.
-    QList<QByteArray> cookiesFor(const QByteArray& path) const { return m_cookies.value(path); }
-
-private:
-    void serve(QTcpSocket* socket)
-    {
-        const QByteArray request = socket->property("request").toByteArray() + socket->readAll();
-        socket->setProperty("request", request);
-        if (!request.contains("\r\n\r\n"))
-            return;
-        QByteArray cookie;
-        for (const QByteArray& line : request.left(request.indexOf("\r\n\r\n")).split('\n')) {
-            if (line.toLower().startsWith("cookie:"))
-                cookie = line.mid(7).trimmed();
-        }
-        m_cookies[request.split(' ').value(1)].append(cookie);
-        const QByteArray body = "<!doctype html><title>recorded</title>";
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nCache-Control: no-store\r\nContent-Length: "
-                      + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-        socket->disconnectFromHost();
-    }
-
-    QTcpServer m_server;
-    QHash<QByteArray, QList<QByteArray>> m_cookies;
-};
 
 class BlankPage : public QWidget, public ITabForm {
 public:
@@ -263,8 +221,22 @@ void TestCorvaneProgram::siteLoginReachesTheGameBrowser()
     SetTopicInstallation(app.path());
     qputenv("TAVOLIN_SITE_BASE", m_site.base().toUtf8());
     auto siteBase = qScopeGuard([] { qunsetenv("TAVOLIN_SITE_BASE"); });
-    CookieRecorder recorder;
-    QVERIFY(recorder.listen());
+    // A page on the site's host, another port: cookies go by host, so it sees each
+    // request's Cookie header as the site would.
+    LoopbackHttpServer recorder([](const LoopbackHttpServer::Request&, LoopbackHttpServer::Connection& connection) {
+        connection.send(LoopbackHttpServer::Answer("Content-Type: text/html\r\nCache-Control: no-store\r\n",
+                                                   "<!doctype html><title>recorded</title>"));
+    });
+    QVERIFY(recorder.port());
+    // The Cookie header of each request for the game, in order; "" for none.
+    const auto gameCookies = [&] {
+        QList<QByteArray> cookies;
+        for (const LoopbackHttpServer::Request& request : recorder.requests()) {
+            if (request.target == "/game")
+                cookies << request.headers.value("cookie");
+        }
+        return cookies;
+    };
 
     TavolinApp tavolin;
     QWebEngineView login;
@@ -280,7 +252,7 @@ void TestCorvaneProgram::siteLoginReachesTheGameBrowser()
         return !session.isEmpty();
     }(), 10000);
 
-    tavolin.gameBrowser().open(recorder.address(QStringLiteral("game")));
+    tavolin.gameBrowser().open(recorder.base() + QStringLiteral("/game"));
     QCOMPARE(tavolin.gameBrowser().startedProcesses().size(), 1);
     const qint64 pid = tavolin.gameBrowser().startedProcesses().first();
     auto ending = qScopeGuard([pid] {
@@ -288,9 +260,9 @@ void TestCorvaneProgram::siteLoginReachesTheGameBrowser()
             ::kill(pid_t(pid), SIGKILL);
     });
     // The game browser's very first request already carries the login.
-    QTRY_VERIFY_WITH_TIMEOUT(!recorder.cookiesFor("/game").isEmpty(), 20000);
-    QVERIFY2(recorder.cookiesFor("/game").first().contains("mivo_session=" + session),
-             recorder.cookiesFor("/game").first().constData());
+    QTRY_VERIFY_WITH_TIMEOUT(!gameCookies().isEmpty(), 20000);
+    QVERIFY2(gameCookies().first().contains("mivo_session=" + session),
+             gameCookies().first().constData());
 
     tavolin.quit();
     QVERIFY(QTest::qWaitFor([pid] { return ProcessEnded(pid); }, 15000));

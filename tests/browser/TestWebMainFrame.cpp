@@ -11,7 +11,7 @@
 #include "tabs/CTabItems.h"
 #include "tabs/uTab.h"
 #include "tests/browser/CorvaneTestSupport.h"
-#include "tests/pages/LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/RealPrograms.h"
 #include "tests/support/WebClicks.h"
@@ -316,8 +316,7 @@ void TestWebMainFrame::clearCacheKeepsTheLogin()
         const QByteArray login = cachedPage && request.headers.value("cookie").isEmpty()
             ? "Set-Cookie: login=demo; Max-Age=3600; Path=/\r\n"
             : "";
-        connection.send("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nCache-Control: max-age=3600\r\n" + login
-                        + "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        connection.send(LoopbackHttpServer::Answer("Content-Type: text/html\r\nCache-Control: max-age=3600\r\n" + login, body));
     });
     QVERIFY(server.port());
     const QUrl cached(server.base() + "/cached.html");

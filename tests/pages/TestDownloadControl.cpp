@@ -1,5 +1,5 @@
 #include "pages/bkDLControl.h"
-#include "tests/pages/LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/FileContent.h"
 #include "web/WebProfile.h"
 

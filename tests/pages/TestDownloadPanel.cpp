@@ -6,7 +6,7 @@
 #include "pages/MainGameUrl.h"
 #include "shell/GlobalSettings.h"
 #include "store/Catalogue.h"
-#include "tests/pages/LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/AppFolder.h"
 #include "tests/support/FilledImage.h"
 #include "tests/support/WebClicks.h"

@@ -1,7 +1,7 @@
 // The Flash player control over Ruffle, loaded from the application folder, playing
 // real movies in a real web view.
 #include "pages/ShockwaveFlash.h"
-#include "tests/pages/LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/TestMovie.h"
 #include "web/WebProfile.h"
 

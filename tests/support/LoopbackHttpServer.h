@@ -52,6 +52,13 @@ public:
 
     using Handler = std::function<void(const Request&, Connection&)>;
 
+    // A whole "200 OK" answer with `headers` (each line ending in CRLF) and `body`.
+    static QByteArray Answer(const QByteArray& headers, const QByteArray& body)
+    {
+        return "HTTP/1.1 200 OK\r\n" + headers + "Content-Length: " + QByteArray::number(body.size())
+               + "\r\nConnection: close\r\n\r\n" + body;
+    }
+
     explicit LoopbackHttpServer(Handler handler)
         : m_handler(std::move(handler))
     {
