@@ -96,12 +96,6 @@ QString searchBox()
                           "<input name=\"k\" placeholder=\"搜索游戏名称\"><button>搜索</button></form>");
 }
 
-// The head of a list page. No search box: the launcher shows its own above these pages.
-QString strip(const QString& title, const QString& count)
-{
-    return QStringLiteral("<div class=\"strip\"><h1>%1</h1><span class=\"count\">%2</span></div>").arg(esc(title), esc(count));
-}
-
 QString footer()
 {
     return QStringLiteral("<div class=\"foot\"><a href=\"/\">首页</a>|<a href=\"%1\">联系我们</a>|<a href=\"%2\">下载mivo盒子</a>"
@@ -135,10 +129,19 @@ QString guideCaps(const GameControl& control)
 
 } // namespace
 
-SitePages::SitePages(const SiteCatalogue& catalogue, const QString& siteBase)
+SitePages::SitePages(const SiteCatalogue& catalogue, const QString& siteBase, const QString& visitor)
     : m_catalogue(catalogue)
     , m_siteBase(siteBase)
+    , m_visitor(visitor)
 {
+}
+
+// The head of a list page. No search box: the launcher shows its own above these pages.
+QString SitePages::strip(const QString& title, const QString& count) const
+{
+    const QString who = m_visitor.isEmpty() ? QStringLiteral("游客") : QStringLiteral("%1 · 已登录").arg(esc(m_visitor));
+    return QStringLiteral("<div class=\"strip\"><h1>%1</h1><span class=\"count\">%2</span><span class=\"who\">%3</span></div>")
+        .arg(esc(title), esc(count), who);
 }
 
 QString SitePages::listAction(const SiteGame& game) const

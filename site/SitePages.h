@@ -6,14 +6,15 @@
 
 // Builds every HTML page of the demo site. Addresses that leave the page whole (the
 // pages a command opens, web games) are written below `siteBase`, the address the
-// visitor reached the site by, ending in "/".
+// visitor reached the site by, ending in "/". `visitor` is the logged-in user's name,
+// empty for a guest; list pages show it in their head.
 class SitePages {
 public:
     static constexpr int GamesPerListPage = 20;
     // What the ad pane's host looks for to tell a missing page.
     static constexpr const char* NotFoundText = "无法找到该页";
 
-    SitePages(const SiteCatalogue& catalogue, const QString& siteBase);
+    SitePages(const SiteCatalogue& catalogue, const QString& siteBase, const QString& visitor = {});
 
     QString home() const;
     QString contact() const;
@@ -37,6 +38,7 @@ public:
     QString notFound() const;
 
 private:
+    QString strip(const QString& title, const QString& count) const;
     QString listCard(const SiteGame& game) const;
     QString listAction(const SiteGame& game) const;
     QString grid(const QList<SiteGame>& games) const;
@@ -44,4 +46,5 @@ private:
 
     const SiteCatalogue& m_catalogue;
     QString m_siteBase;
+    QString m_visitor;
 };

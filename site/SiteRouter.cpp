@@ -69,7 +69,8 @@ HttpResponse SiteRouter::respond(const HttpRequest& request)
     static const QRegularExpression bigFile(QStringLiteral("^/tavolin/big/([0-9]{1,4})\\.bin$"));
 
     const QString path = request.path.toLower();
-    const SitePages pages(m_catalogue, siteBaseFor(request));
+    const QString visitor = m_accounts.userOf(request.cookie(SessionCookie));
+    const SitePages pages(m_catalogue, siteBaseFor(request), visitor);
 
     if (path == QLatin1String("/") || path == QLatin1String("/index.html") || path == QLatin1String("/index.htm"))
         return page(pages.home());

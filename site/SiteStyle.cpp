@@ -33,6 +33,7 @@ img { border: 0; display: block; }
 .strip { background: linear-gradient(180deg, #298cd3, #0460a3); color: #fff; padding: 9px 16px; display: flex; align-items: center; gap: 12px; }
 .strip h1 { font-size: 16px; margin: 0; font-weight: bold; }
 .strip .count { font-size: 12px; opacity: .85; }
+.strip .who { margin-left: auto; font-size: 12px; background: rgba(255,255,255,.18); border-radius: 10px; padding: 2px 10px; }
 .crumbs { color: #7a8897; font-size: 12px; margin: 12px 0 8px; }
 .crumbs a { color: #7a8897; }
 .crumbs a:hover { color: #298cd3; }

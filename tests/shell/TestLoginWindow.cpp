@@ -3,9 +3,11 @@
 #include "account/U_Login.h"
 #include "controls/iButton.h"
 #include "ipc/LocalTopic.h"
+#include "pages/MainGame.h"
 #include "pages/MainMe.h"
 #include "shell/MainFrm.h"
 #include "shell/TavolinApp.h"
+#include "tabs/uTab.h"
 #include "store/Catalogue.h"
 #include "store/DatabaseCycle.h"
 #include "tests/support/AppFolder.h"
@@ -45,6 +47,7 @@ private:
     U_Login* openFromFrame();
     void logIn(U_Login* login, const QString& userName, const QString& password, bool save);
     bool spacePageGreets(const QString& userName);
+    bool pageGreets(QWebEngineView* view, const QString& greeting);
     std::optional<QString> secretOf(const QString& userName);
     int rowsOf(const QString& userName);
     void saveShot(U_Login* login);
@@ -126,14 +129,18 @@ void TestLoginWindow::logIn(U_Login* login, const QString& userName, const QStri
 
 bool TestLoginWindow::spacePageGreets(const QString& userName)
 {
-    QWebEngineView* space = m_frame->myBox()->spaceView();
+    return pageGreets(m_frame->myBox()->spaceView(), userName + QStringLiteral("，欢迎回来"));
+}
+
+bool TestLoginWindow::pageGreets(QWebEngineView* view, const QString& greeting)
+{
     auto text = std::make_shared<QString>();
     return QTest::qWaitFor(
         [&] {
-            space->page()->runJavaScript("document.body ? document.body.innerText : ''",
-                                         [text](const QVariant& v) { *text = v.toString(); });
+            view->page()->runJavaScript("document.body ? document.body.innerText : ''",
+                                        [text](const QVariant& v) { *text = v.toString(); });
             QTest::qWait(100);
-            return text->contains(userName + QStringLiteral("，欢迎回来"));
+            return text->contains(greeting);
         },
         15000);
 }
@@ -209,6 +216,15 @@ void TestLoginWindow::logInFromTheSpacePageAndFillOnRestart()
     logIn(login, "demo", "demo123", true);
     QTRY_VERIFY_WITH_TIMEOUT(!login, 15000);
     QVERIFY2(spacePageGreets("demo"), "the space page does not show the logged-in state");
+    // The finder's next list page is asked for as the logged-in user too.
+    uTab* strip = m_frame->strip();
+    int finderHead = 0;
+    while (finderHead < strip->width() && strip->HitTest(finderHead, 12).index != 1)
+        ++finderHead;
+    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(finderHead + 10, 12));
+    QTRY_VERIFY(m_frame->finder()->isVisible());
+    QTest::mouseClick(m_frame->finder()->categoryButton(3), Qt::LeftButton);
+    QVERIFY2(pageGreets(m_frame->finder()->view(), QStringLiteral("demo · 已登录")), "the finder's page shows a guest");
     QTRY_COMPARE_WITH_TIMEOUT(Catalogue::RememberedPassword("demo").value_or("(no row)"), QString(), 10000);
     QCOMPARE(secretOf("demo").value_or("(no secret)"), QStringLiteral("demo123"));
     QCOMPARE(rowsOf("demo"), 1);
