@@ -1,6 +1,7 @@
 #include "account/About.h"
 
 #include "account/ProgramVersion.h"
+#include "controls/WindowDrag.h"
 #include "controls/WindowRegion.h"
 #include "controls/iButton.h"
 #include "shell/Clock.h"
@@ -8,9 +9,7 @@
 #include "shell/SkinPath.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 namespace {
 
@@ -39,6 +38,7 @@ About::About(const Clock& clock, QWidget* owner)
     setWindowTitle(QStringLiteral("关于我们"));
     setFixedSize(WindowWidth, WindowHeight);
     RectRgn(this, WindowWidth, WindowHeight, 6);
+    DragByBackground(this);
     if (owner)
         move(owner->geometry().topLeft() + OffsetOnOwner);
     m_background = QPixmap(SkinPath(QStringLiteral("About_bg.gif")));
@@ -77,12 +77,6 @@ void About::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
-}
-
-void About::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && windowHandle())
-        windowHandle()->startSystemMove();
 }
 
 void About::closeEvent(QCloseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "account/Autostart.h"
 #include "account/CacheMain.h"
+#include "controls/WindowDrag.h"
 #include "controls/WindowRegion.h"
 #include "controls/iButton.h"
 #include "shell/GlobalSettings.h"
@@ -10,9 +11,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 namespace {
 
@@ -48,6 +47,7 @@ Install::Install(QWebEngineProfile* profile, const QString& programPath, QWidget
         move(owner->pos() + QPoint(qRound(OffsetLeftTwips / 15.0), qRound(OffsetTopTwips / 15.0)));
     m_background = QImage(SkinPath(QStringLiteral("Install_bg.gif")));
     RectRgn(this, FormWidth, FormHeight, 6);
+    DragByBackground(this);
     setStyleSheet(QStringLiteral("QCheckBox { color: #2b3440; spacing: 7px; } QLabel { color: #2b3440; }"));
 
     m_wClose = new iButton(this);
@@ -108,10 +108,4 @@ void Install::paintEvent(QPaintEvent*)
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(QRect(33, 0, 200, BandHeight), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
-}
-
-void Install::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && windowHandle())
-        windowHandle()->startSystemMove();
 }

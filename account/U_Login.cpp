@@ -4,6 +4,7 @@
 #include "account/RememberedLogins.h"
 #include "account/SiteAnswer.h"
 #include "controls/CursorFile.h"
+#include "controls/WindowDrag.h"
 #include "controls/WindowRegion.h"
 #include "controls/iButton.h"
 #include "shell/SkinPath.h"
@@ -17,7 +18,6 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
-#include <QWindow>
 
 #include <functional>
 
@@ -86,6 +86,7 @@ U_Login::U_Login(QWebEngineProfile* profile, RememberedLogins& remembered, QWidg
     m_background = QImage(SkinPath(QStringLiteral("Login_bg.gif")));
     if (owner)
         move(owner->pos() + OffsetFromOwner);
+    DragByBackground(this);
 
     QLabel* title = textLabel(QStringLiteral("登录"), Qt::white, this);
     QFont bold = title->font();
@@ -294,27 +295,4 @@ void U_Login::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), Qt::white);
     else
         painter.drawImage(0, 0, m_background);
-}
-
-void U_Login::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    QWindow* handle = windowHandle();
-    if (!handle || !handle->startSystemMove()) {
-        // No window manager to hand the move to: follow the pointer here.
-        m_moving = true;
-        m_grabOffset = event->globalPosition().toPoint() - pos();
-    }
-}
-
-void U_Login::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_moving && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - m_grabOffset);
-}
-
-void U_Login::mouseReleaseEvent(QMouseEvent*)
-{
-    m_moving = false;
 }

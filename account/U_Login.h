@@ -47,9 +47,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -78,6 +75,4 @@ private:
     QWebEngineView* m_webBrowser1 = nullptr;
     QUrl m_request;
     bool m_pending = false;
-    bool m_moving = false;
-    QPoint m_grabOffset;
 };

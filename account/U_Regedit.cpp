@@ -4,6 +4,7 @@
 #include "account/SiteAnswer.h"
 #include "account/SiteAnswerRequest.h"
 #include "controls/CursorFile.h"
+#include "controls/WindowDrag.h"
 #include "controls/WindowRegion.h"
 #include "controls/iButton.h"
 #include "shell/SkinPath.h"
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 namespace {
 
@@ -45,6 +45,7 @@ U_Regedit::U_Regedit(QWebEngineProfile* profile, QWidget* owner)
     setWindowTitle(QStringLiteral("用户注册"));
     setFixedSize(WindowWidth, WindowHeight);
     RectRgn(this, WindowWidth, WindowHeight, 6);
+    DragByBackground(this);
     if (owner)
         move(owner->geometry().topLeft() + OffsetOnOwner);
     m_background = QPixmap(SkinPath(QStringLiteral("Regedit_bg.gif")));
@@ -185,10 +186,4 @@ void U_Regedit::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
-}
-
-void U_Regedit::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && windowHandle())
-        windowHandle()->startSystemMove();
 }

@@ -18,7 +18,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 namespace {
 
@@ -142,10 +141,10 @@ void WebMainFrm::buildStrip()
             });
     connect(m_strip, &uTab::OnMouseMove, this,
             [this](int, Qt::MouseButtons button, Qt::KeyboardModifiers, float x, float y) {
-                if (m_dragging && (button & Qt::LeftButton))
-                    move(m_strip->mapToGlobal(QPointF(x, y)).toPoint() - m_dragOffset);
+                if (button & Qt::LeftButton)
+                    m_drag.follow(this, m_strip->mapToGlobal(QPointF(x, y)).toPoint());
             });
-    connect(m_strip, &uTab::OnMouseUp, this, [this] { m_dragging = false; });
+    connect(m_strip, &uTab::OnMouseUp, this, [this] { m_drag.release(); });
     connect(m_strip, &uTab::OnMouseHover, this, [this](int index, Qt::MouseButtons, Qt::KeyboardModifiers, float, float) {
         const CTabItems* tabs = m_strip->TabItems();
         m_strip->setToolTip(index >= 0 && index < tabs->Count() ? tabs->Item(index)->Caption() : QString());
@@ -256,14 +255,8 @@ void WebMainFrm::web_tool_Click()
 
 void WebMainFrm::stripMouseDown(int index, Qt::MouseButtons button, QPoint global)
 {
-    if (index >= 0 || !(button & Qt::LeftButton) || isMaximised())
-        return;
-    QWindow* handle = windowHandle();
-    if (handle && handle->startSystemMove())
-        return;
-    // No window manager to hand the move to: follow the pointer here.
-    m_dragging = true;
-    m_dragOffset = global - pos();
+    if (index < 0 && (button & Qt::LeftButton) && !isMaximised())
+        m_drag.press(this, global);
 }
 
 void WebMainFrm::applyLayout()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/WindowDrag.h"
+
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -60,7 +62,6 @@ private:
     QLabel* m_toolLeft = nullptr;
     QLabel* m_toolRight = nullptr;
     QLabel* m_logo = nullptr;
-    // Set while the strip's free area moves the window itself, where the desktop cannot.
-    bool m_dragging = false;
-    QPoint m_dragOffset;
+    // The strip's free area drags the window.
+    WindowDrag m_drag;
 };

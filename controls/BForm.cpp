@@ -4,7 +4,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 namespace {
 
@@ -118,29 +117,23 @@ bool BForm::eventFilter(QObject* watched, QEvent* event)
 void BForm::mousePressEvent(QMouseEvent* event)
 {
     QWidget* host = frmHwnd();
-    if (event->button() == Qt::LeftButton && host) {
-        QWindow* handle = host->windowHandle();
-        if (!handle || !handle->startSystemMove()) {
-            // No window manager to hand the move to: follow the pointer here.
-            m_moving = true;
-            m_grabOffset = event->globalPosition().toPoint() - host->pos();
-        }
-    }
+    if (event->button() == Qt::LeftButton && host)
+        m_drag.press(host, event->globalPosition().toPoint());
     emit MouseDown(event->button(), event->modifiers(), event->position().toPoint().x(), event->position().toPoint().y());
 }
 
 void BForm::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget* host = frmHwnd();
-    if (m_moving && host && (event->buttons() & Qt::LeftButton))
-        host->move(event->globalPosition().toPoint() - m_grabOffset);
+    if (host && (event->buttons() & Qt::LeftButton))
+        m_drag.follow(host, event->globalPosition().toPoint());
     emit MouseMove(event->buttons(), event->modifiers(), event->position().toPoint().x(), event->position().toPoint().y());
 }
 
 void BForm::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        m_moving = false;
+        m_drag.release();
 }
 
 void BForm::mouseDoubleClickEvent(QMouseEvent*)

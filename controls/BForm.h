@@ -1,8 +1,9 @@
 #pragma once
 
+#include "controls/WindowDrag.h"
+
 #include <QColor>
 #include <QPixmap>
-#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -64,7 +65,5 @@ private:
     bool m_nomin = false;
     QPointer<QWidget> m_host;
     QPointer<QWidget> m_printedForm;
-    // Set while this bar moves the window itself, where the desktop cannot.
-    bool m_moving = false;
-    QPoint m_grabOffset;
+    WindowDrag m_drag;
 };

@@ -190,6 +190,15 @@ void TestLoginWindow::logInFromTheSpacePageAndFillOnRestart()
     QVERIFY(login->mask().contains(QPoint(3, 3)) && login->mask().contains(QPoint(330, 223)));
     QCOMPARE(login->mask().boundingRect(), QRect(0, 0, 334, 227));
 
+    // Dragged by its title, the window follows the pointer and stays where it is let go.
+    const QPoint grip(120, 12);
+    const QPoint placed = login->pos();
+    QTest::mousePress(login, Qt::LeftButton, Qt::NoModifier, grip);
+    QTest::mouseMove(login, grip + QPoint(30, 20));
+    QTRY_COMPARE(login->pos(), placed + QPoint(30, 20));
+    QTest::mouseRelease(login, Qt::LeftButton, Qt::NoModifier, grip + QPoint(30, 20));
+    QCOMPARE(login->pos(), placed + QPoint(30, 20));
+
     // Missing fields are told and nothing is sent.
     QTest::mouseClick(login->loginButton(), Qt::LeftButton);
     QVERIFY(login->statusShown());
