@@ -3,6 +3,7 @@
 #include "account/LoginRequest.h"
 #include "account/RememberedLogins.h"
 #include "account/SiteAnswer.h"
+#include "account/SiteAnswerRequest.h"
 #include "controls/CursorFile.h"
 #include "controls/WindowDrag.h"
 #include "controls/WindowRegion.h"
@@ -14,10 +15,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
-#include <QWebEnginePage>
 #include <QWebEngineProfile>
-#include <QWebEngineView>
 
 #include <functional>
 
@@ -79,6 +77,7 @@ U_Login::U_Login(QWebEngineProfile* profile, RememberedLogins& remembered, QWidg
     : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint)
     , m_profile(profile)
     , m_remembered(remembered)
+    , m_webBrowser1(new SiteAnswerRequest(profile, this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("登录"));
@@ -107,13 +106,9 @@ U_Login::U_Login(QWebEngineProfile* profile, RememberedLogins& remembered, QWidg
     m_lbError->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_picError->hide();
 
-    // The request's carrier: never shown, on the program's profile for the login cookie.
-    // A window of its own: as a child it would take the keyboard from this window
-    // when it starts loading.
-    m_webBrowser1 = new QWebEngineView();
-    m_webBrowser1->setPage(new QWebEnginePage(profile, m_webBrowser1));
-    m_webBrowser1->hide();
-    connect(m_webBrowser1, &QWebEngineView::loadFinished, this, &U_Login::WebBrowser1_DocumentComplete);
+    connect(m_webBrowser1, &SiteAnswerRequest::answered, this, &U_Login::WebBrowser1_DocumentComplete);
+    // No page at all reads as the timeout, as an error page would.
+    connect(m_webBrowser1, &SiteAnswerRequest::failed, this, [this] { WebBrowser1_DocumentComplete(QString()); });
 
     connect(&m_remembered, &RememberedLogins::found, this, [this](const QString& userName, const QString& password) {
         // An answer for a name the user has typed on from is not theirs any more.
@@ -124,12 +119,6 @@ U_Login::U_Login(QWebEngineProfile* profile, RememberedLogins& remembered, QWidg
     });
 
     RectRgn(this, WindowWidth, WindowHeight, 6);
-}
-
-U_Login::~U_Login()
-{
-    // The view answers pending requests while it goes, so it goes while the window is whole.
-    delete m_webBrowser1;
 }
 
 void U_Login::buildFields()
@@ -237,7 +226,6 @@ void U_Login::Btn_Get_Click()
     // A new attempt starts from a clear status line and open fields.
     m_lbError->clear();
     setFieldsEnabled(true);
-    m_pending = true;
     const QString prompt = LoginInputPrompt(m_txtUserName->text(), m_txtPassWord->text());
     if (!prompt.isEmpty()) {
         showStatus(prompt);
@@ -246,25 +234,18 @@ void U_Login::Btn_Get_Click()
     showStatus(QStringLiteral("系统登陆中..."));
     setFieldsEnabled(false);
     m_request = LoginRequestUrl(m_txtUserName->text(), m_txtPassWord->text(), m_chkCookies->isChecked());
-    m_webBrowser1->load(m_request);
+    m_webBrowser1->send(m_request);
 }
 
-void U_Login::WebBrowser1_DocumentComplete(bool)
+void U_Login::WebBrowser1_DocumentComplete(const QString& answer)
 {
-    if (!m_pending)
-        return;
     // The request carries the password: it is not kept among the visited links.
     m_profile->clearVisitedLinks({m_request});
-    QPointer<U_Login> self(this);
-    m_webBrowser1->page()->runJavaScript(QString::fromLatin1(SiteAnswerScript), [self](const QVariant& markup) {
-        if (self && self->m_pending)
-            self->txt_state_Change(CleanSiteAnswer(markup.toString()));
-    });
+    txt_state_Change(answer);
 }
 
 void U_Login::txt_state_Change(const QString& answer)
 {
-    m_pending = false;
     if (answer != QLatin1String("0")) {
         showStatus(SiteAnswerFailureText(answer));
         setFieldsEnabled(true);

@@ -9,13 +9,13 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QWebEngineProfile;
-class QWebEngineView;
 class RememberedLogins;
+class SiteAnswerRequest;
 class iButton;
 
-// The small login window. The request goes through a hidden web view on the program's
-// profile, so the site's login cookie reaches every page; the site's one-line reply is
-// read out of the loaded document. On success the window keeps the password when asked,
+// The small login window. The request goes through a page of the program's profile that
+// is never shown, so the site's login cookie reaches every page; the site's one-line
+// reply is read out of the loaded document. On success the window keeps the password when asked,
 // says so through `loggedIn` and closes.
 class U_Login : public QWidget {
     Q_OBJECT
@@ -26,7 +26,6 @@ public:
     static constexpr QPoint OffsetFromOwner{3500 / 15, 2100 / 15};
 
     U_Login(QWebEngineProfile* profile, RememberedLogins& remembered, QWidget* owner);
-    ~U_Login() override;
 
     QLineEdit* userNameBox() const { return m_txtUserName; }
     QLineEdit* passwordBox() const { return m_txtPassWord; }
@@ -39,7 +38,6 @@ public:
     // The status line's text; it shows only while `statusShown`.
     QString statusText() const;
     bool statusShown() const;
-    bool requestPending() const { return m_pending; }
 
 signals:
     void loggedIn();
@@ -53,7 +51,7 @@ private:
     void buildFields();
     void buildButtons();
     void Btn_Get_Click();
-    void WebBrowser1_DocumentComplete(bool loaded);
+    void WebBrowser1_DocumentComplete(const QString& answer);
     void txt_state_Change(const QString& answer);
     void txt_UserName_Change(const QString& text);
     void showStatus(const QString& text);
@@ -72,7 +70,6 @@ private:
     QLabel* m_lbRegedit = nullptr;
     QLabel* m_picError = nullptr;
     QLabel* m_lbError = nullptr;
-    QWebEngineView* m_webBrowser1 = nullptr;
+    SiteAnswerRequest* m_webBrowser1;
     QUrl m_request;
-    bool m_pending = false;
 };
