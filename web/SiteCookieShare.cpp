@@ -90,7 +90,7 @@ SiteCookieWriter::SiteCookieWriter(QWebEngineProfile* profile, const QUrl& site,
 void SiteCookieWriter::write()
 {
     const QByteArray text = SiteCookiesText(ProfileCookies::Of(m_profile)->cookies(), m_host);
-    if (m_wroteOnce && text == m_written)
+    if (text == m_written)
         return;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
@@ -104,7 +104,6 @@ void SiteCookieWriter::write()
         return;
     }
     m_written = text;
-    m_wroteOnce = true;
 }
 
 SiteCookieReader::SiteCookieReader(QWebEngineProfile* profile, const QUrl& site, const QString& path, QObject* parent)

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <optional>
+
 class QFileSystemWatcher;
 class QWebEngineCookieStore;
 class QWebEngineProfile;
@@ -46,8 +48,8 @@ private:
     QString m_host;
     QString m_path;
     QTimer m_coalesce;
-    QByteArray m_written;
-    bool m_wroteOnce = false;
+    // What the file holds since this writer last wrote it.
+    std::optional<QByteArray> m_written;
 };
 
 // Copies the file's cookies into `profile`'s store: at once (before the caller's first
