@@ -2,13 +2,13 @@
 // addresses over its topic while it runs, ended with its window.
 #include "browser/CorvaneApp.h"
 #include "browser/WebMainLayout.h"
+#include "controls/ProgramFont.h"
 #include "ipc/LocalTopic.h"
 #include "shell/GlobalSettings.h"
 #include "shell/SubMain.h"
 #include "web/GraphicsBackend.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QMessageBox>
 
 namespace {
@@ -27,9 +27,7 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Corvane"));
-    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
-    font.setPixelSize(12);
-    app.setFont(font);
+    UseProgramFont();
     GraphicsBackend::ChooseForWebViews();
     SubMain::FillGlobalSettings();
     SetTopicInstallation(Settings().AppPath);

@@ -1,5 +1,6 @@
 #include "shell/TavolinMain.h"
 
+#include "controls/ProgramFont.h"
 #include "ipc/SingleInstance.h"
 #include "shell/MainFrm.h"
 #include "shell/TavolinApp.h"
@@ -7,7 +8,6 @@
 #include "web/GraphicsBackend.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QMessageBox>
 
 #include <pthread.h>
@@ -20,9 +20,7 @@ extern "C" Q_DECL_EXPORT int TavolinRunMainWindow(int argc, char** argv, SingleI
     app.setApplicationName(QStringLiteral("Tavolin"));
     // The window lives on in the tray; quitting is explicit.
     app.setQuitOnLastWindowClosed(false);
-    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
-    font.setPixelSize(12);
-    app.setFont(font);
+    UseProgramFont();
     GraphicsBackend::ChooseForWebViews();
     // From here on a termination request waits for the event loop instead of killing.
     TerminationSignals termination;

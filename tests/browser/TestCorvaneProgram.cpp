@@ -1,5 +1,6 @@
 // The real game browser program, watched from outside through the X server: its
 // refusal to start on its own, and its life with the main program, which runs here.
+#include "controls/ProgramFont.h"
 #include "ipc/CorvaneLink.h"
 #include "ipc/LocalTopic.h"
 #include "pages/MainMe.h"
@@ -112,9 +113,7 @@ void TestCorvaneProgram::initTestCase()
 {
     QVERIFY2(m_site.start(), qPrintable(m_site.error()));
     // The game browser draws its strip in this font; the expected pictures must too.
-    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    UseProgramFont();
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

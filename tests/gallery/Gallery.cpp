@@ -3,6 +3,7 @@
 // several themes, a small window in the skinned frame. gallery APP_FOLDER OUTPUT.png
 #include "controls/BForm.h"
 #include "controls/iButton.h"
+#include "controls/ProgramFont.h"
 #include "controls/ProgressBar.h"
 #include "tests/support/AppFolder.h"
 #include "shell/SkinPath.h"
@@ -125,9 +126,7 @@ int main(int argc, char** argv)
         return 2;
     }
     UseAppFolder(QString::fromLocal8Bit(argv[1]));
-    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    UseProgramFont();
     std::vector<std::unique_ptr<QWidget>> keep;
 
     QWidget panel;
